@@ -1,0 +1,41 @@
+#pragma once
+// Errors of a calculation. Each carries the French text the user reads;
+// the caller shows it through messageBoite() so every front end agrees.
+
+#include <stdexcept>
+#include <string>
+
+namespace ohmira {
+
+class Erreur : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+    // Class name as reported by the batch calculator ("EConvertError", ...).
+    virtual const char* nomClasse() const noexcept = 0;
+};
+
+#define OHMIRA_ERREUR(Nom)                                                   \
+    class Nom : public Erreur {                                              \
+    public:                                                                  \
+        using Erreur::Erreur;                                                \
+        const char* nomClasse() const noexcept override { return #Nom; }     \
+    }
+
+OHMIRA_ERREUR(EConvertError);     // a field's text is not a number
+OHMIRA_ERREUR(EZeroDivide);       // x / 0 with x != 0
+OHMIRA_ERREUR(EInvalidOp);        // 0 / 0
+OHMIRA_ERREUR(EOverflow);         // a stored value beyond the double range
+OHMIRA_ERREUR(ETensionInsuffisante);  // supply not above the LED's voltage
+OHMIRA_ERREUR(ENombreNegatif);        // negative LED count
+
+#undef OHMIRA_ERREUR
+
+// Text shown by the error box: a final "." is added when the message's last
+// byte sorts after "." (a letter, a digit, any non-ASCII byte), not after a
+// blank, ")" or ",".
+//   messageBoite("Division par zéro") -> "Division par zéro."
+//   messageBoite("fin)")              -> "fin)"
+//   messageBoite("")                  -> ""
+std::string messageBoite(std::string message);
+
+}  // namespace ohmira

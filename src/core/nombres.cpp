@@ -1,0 +1,249 @@
+#include "core/nombres.h"
+
+#include "core/etendu.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace ohmira {
+
+namespace {
+
+bool estChiffre(char c) { return c >= '0' && c <= '9'; }
+
+// Length of the UTF-8 sequence starting `texte`, or 0 when it is not one
+// well-formed character.
+std::size_t longueurCaractere(std::string_view texte)
+{
+    if (texte.empty())
+        return 0;
+    const auto c = static_cast<unsigned char>(texte[0]);
+    const std::size_t n = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+    if (n == 0 || texte.size() < n)
+        return 0;
+    for (std::size_t i = 1; i < n; ++i)
+        if ((static_cast<unsigned char>(texte[i]) & 0xC0) != 0x80)
+            return 0;
+    return n;
+}
+
+bool unSeulCaractere(std::string_view texte)
+{
+    const std::size_t n = longueurCaractere(texte);
+    return n != 0 && n == texte.size();
+}
+
+int valeurHexa(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// Adds one unit of the last place to a string of decimal digits.
+void incrementer(std::string& chiffres)
+{
+    for (auto i = chiffres.size(); i-- > 0;) {
+        if (chiffres[i] != '9') {
+            ++chiffres[i];
+            return;
+        }
+        chiffres[i] = '0';
+    }
+    chiffres.insert(chiffres.begin(), '1');
+}
+
+struct Decimal {
+    std::string chiffres;  // 18 digits, the first non-zero
+    int exposant;          // value = 0.d1d2... * 10^(exposant + 1)
+};
+
+// The 18 significant digits of a normal, non-zero magnitude.
+Decimal dixHuitChiffres(long double m)
+{
+    constexpr long double Min = 1e17L, Max = 1e18L;
+    int e = static_cast<int>(std::floor(std::log10(m)));
+    long double p = decaler(m, 17 - e);
+    // log10 can be one off next to a power of ten.
+    if (p < Min)
+        p = decaler(m, 17 - --e);
+    else if (p >= Max)
+        p = decaler(m, 17 - ++e);
+    auto d = static_cast<unsigned long long>(std::llrint(p));  // ties to even
+    if (d >= 1000000000000000000ULL) {
+        d /= 10;
+        ++e;
+    }
+    return {std::to_string(d), e};
+}
+
+}  // namespace
+
+std::string separateurOuPoint(std::string_view pointDecimal)
+{
+    return unSeulCaractere(pointDecimal) ? std::string(pointDecimal) : std::string(".");
+}
+
+bool separateurUtilisable(std::string_view texte)
+{
+    if (!unSeulCaractere(texte))
+        return false;
+    const char c = texte[0];
+    return !(estChiffre(c) || c == ' ' || c == '+' || c == '-' || c == 'e' || c == 'E' ||
+             static_cast<unsigned char>(c) < 0x20 || c == 0x7F);
+}
+
+std::optional<long double> lireReel(std::string_view texte, std::string_view separateur)
+{
+    std::size_t i = 0;
+    const std::size_t n = texte.size();
+    while (i < n && texte[i] == ' ')
+        ++i;
+    bool negatif = false;
+    if (i < n && (texte[i] == '+' || texte[i] == '-'))
+        negatif = texte[i++] == '-';
+
+    long double mantisse = 0.0L;
+    long exposant = 0;
+    bool present = false;
+    for (; i < n && estChiffre(texte[i]); ++i, present = true)
+        mantisse = mantisse * 10.0L + (texte[i] - '0');
+    if (!separateur.empty() && texte.substr(i, separateur.size()) == separateur) {
+        i += separateur.size();
+        present = true;
+        for (; i < n && estChiffre(texte[i]); ++i, --exposant)
+            mantisse = mantisse * 10.0L + (texte[i] - '0');
+    }
+    if (!present)
+        return std::nullopt;
+
+    if (i < n && (texte[i] == 'e' || texte[i] == 'E')) {
+        ++i;
+        bool exposantNegatif = false;
+        if (i < n && (texte[i] == '+' || texte[i] == '-'))
+            exposantNegatif = texte[i++] == '-';
+        long valeur = 0;
+        for (; i < n && estChiffre(texte[i]); ++i)
+            valeur = std::min(valeur * 10 + (texte[i] - '0'), 1000000L);  // far past any range
+        exposant += exposantNegatif ? -valeur : valeur;
+    }
+    while (i < n && texte[i] == ' ')
+        ++i;
+    if (i != n)
+        return std::nullopt;
+
+    // Digits can overflow on their own before a negative exponent brings them back.
+    if (std::isinf(mantisse))
+        return std::nullopt;
+    exposant = std::clamp(exposant, -100000L, 100000L);
+    const long double valeur = decaler(mantisse, static_cast<int>(exposant));
+    if (std::isinf(valeur))
+        return std::nullopt;
+    return negatif ? -valeur : valeur;
+}
+
+std::optional<std::int32_t> lireEntier(std::string_view texte)
+{
+    std::size_t i = 0;
+    const std::size_t n = texte.size();
+    while (i < n && texte[i] == ' ')
+        ++i;
+    bool negatif = false;
+    if (i < n && (texte[i] == '+' || texte[i] == '-'))
+        negatif = texte[i++] == '-';
+
+    std::size_t prefixe = 0;
+    if (i < n && (texte[i] == '$' || texte[i] == 'x' || texte[i] == 'X'))
+        prefixe = 1;
+    else if (i + 1 < n && texte[i] == '0' && (texte[i + 1] == 'x' || texte[i + 1] == 'X'))
+        prefixe = 2;
+
+    if (prefixe != 0) {
+        i += prefixe;
+        const std::size_t chiffres = n - i;
+        if (chiffres == 0 || chiffres > 8)
+            return std::nullopt;
+        std::uint32_t motif = 0;
+        for (; i < n; ++i) {
+            const int h = valeurHexa(texte[i]);
+            if (h < 0)
+                return std::nullopt;
+            motif = motif << 4 | static_cast<std::uint32_t>(h);
+        }
+        if (negatif)
+            motif = 0u - motif;
+        return static_cast<std::int32_t>(motif);
+    }
+
+    if (i == n)
+        return std::nullopt;
+    std::int64_t valeur = 0;
+    for (; i < n; ++i) {
+        if (!estChiffre(texte[i]))
+            return std::nullopt;
+        valeur = valeur * 10 + (texte[i] - '0');
+        if (valeur > 2147483648LL)
+            return std::nullopt;
+    }
+    if (negatif)
+        valeur = -valeur;
+    if (valeur > 2147483647LL)
+        return std::nullopt;
+    return static_cast<std::int32_t>(valeur);
+}
+
+std::string ecrireFixe(double valeur, std::string_view separateur)
+{
+    if (std::isnan(valeur))
+        return "NAN";
+    if (std::isinf(valeur))
+        return valeur < 0 ? "-INF" : "INF";
+    const bool negatif = std::signbit(valeur);
+    if (!std::isnormal(valeur))  // zero and denormals have no digits
+        return "0" + std::string(separateur) + "00";
+
+    const Decimal d = dixHuitChiffres(std::fabs(static_cast<long double>(valeur)));
+    std::string sortie;
+
+    if (d.exposant >= 18) {
+        std::string reste = d.chiffres.substr(1);
+        reste.erase(reste.find_last_not_of('0') + 1);
+        if (negatif)
+            sortie += '-';
+        sortie += d.chiffres[0];
+        if (!reste.empty())
+            sortie.append(separateur).append(reste);
+        std::string e = std::to_string(d.exposant);
+        return sortie + 'E' + (e.size() < 2 ? "0" : "") + e;
+    }
+
+    // Digits down to the hundredths, rounded half away from zero on the
+    // digit string itself.
+    const int garder = d.exposant + 3;
+    std::string centiemes;
+    if (garder <= 0) {
+        centiemes = garder == 0 && d.chiffres[0] >= '5' ? "1" : "0";
+    } else if (garder < 18) {
+        centiemes = d.chiffres.substr(0, static_cast<std::size_t>(garder));
+        if (d.chiffres[static_cast<std::size_t>(garder)] >= '5')
+            incrementer(centiemes);
+    } else {
+        centiemes = d.chiffres + std::string(static_cast<std::size_t>(garder - 18), '0');
+    }
+    if (centiemes.size() < 3)
+        centiemes.insert(0, 3 - centiemes.size(), '0');
+    const bool zero = centiemes.find_first_not_of('0') == std::string::npos;
+    if (negatif && !zero)
+        sortie += '-';
+    sortie.append(centiemes, 0, centiemes.size() - 2);
+    sortie.append(separateur);
+    sortie.append(centiemes, centiemes.size() - 2, 2);
+    return sortie;
+}
+
+}  // namespace ohmira

@@ -1,0 +1,83 @@
+#include "core/requetes.h"
+
+#include "core/couleurs.h"
+#include "core/erreurs.h"
+#include "core/etendu.h"
+#include "core/nombres.h"
+#include "core/unites.h"
+
+namespace ohmira {
+
+namespace {
+
+std::string cite(std::string_view texte) { return "'" + std::string(texte) + "'"; }
+
+long double lireTension(std::string_view texte, std::string_view separateur)
+{
+    const auto v = lireReel(texte, separateur);
+    if (!v)
+        throw EConvertError(cite(texte) + " n'est pas une valeur en virgule flottante correcte");
+    return *v;
+}
+
+int lireNombre(std::string_view texte)
+{
+    const auto n = lireEntier(texte);
+    if (!n)
+        throw EConvertError(cite(texte) + " n'est pas une valeur entière correcte");
+    if (*n < 0)
+        throw ENombreNegatif("Le nombre de LED en parallèle ne peut pas être négatif : " +
+                             std::string(texte));
+    return *n;
+}
+
+// A resistance of zero or less means the supply does not exceed the LED's
+// forward voltage: no resistor can help, so say so rather than print one.
+void verifierPositive(double resistance, double seuil, std::string_view separateur)
+{
+    if (!(resistance > 0.0))
+        throw ETensionInsuffisante(
+            "La tension du générateur doit dépasser la tension de seuil de la LED : " +
+            ecrireFixe(seuil, separateur) + " V");
+}
+
+Resultat lignes(double resistance, std::string_view separateur)
+{
+    std::string unite;
+    AdapterUnite(resistance, unite);
+    const double normalisee = ValeurNormalisee(resistance);
+    const std::string fin = " " + unite;
+    return {"Il vous faut une resistance de : " + ecrireFixe(resistance, separateur) + fin,
+            "Soit en normalisé : " + ecrireFixe(normalisee, separateur) + fin};
+}
+
+}  // namespace
+
+Resultat calculSerie(int couleur, std::string_view tension, std::string_view separateur)
+{
+    const double seuil = static_cast<double>(TensionSeuil(couleur));
+    const long double v = lireTension(tension, separateur);
+    const double r = stocker((v - seuil) / CourantLed);
+    verifierPositive(r, seuil, separateur);
+    return lignes(r, separateur);
+}
+
+Resultat calculParallele(int couleur, std::string_view tension, std::string_view nombre,
+                         std::string_view separateur)
+{
+    const double seuil = static_cast<double>(TensionSeuil(couleur));
+    const long double v = lireTension(tension, separateur);
+    const long double difference = v - seuil;
+    const int n = lireNombre(nombre);
+    const long double diviseur = n * CourantLed;
+    if (diviseur == 0.0L) {
+        if (difference == 0.0L)
+            throw EInvalidOp("Opération en virgule flottante incorrecte");
+        throw EZeroDivide("Division par zéro en virgule flottante");
+    }
+    const double r = stocker(difference / diviseur);
+    verifierPositive(r, seuil, separateur);
+    return lignes(r, separateur);
+}
+
+}  // namespace ohmira

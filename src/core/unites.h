@@ -1,0 +1,31 @@
+#pragma once
+// Unit scaling of a resistance and its E24 standard value.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace ohmira {
+
+// E24 mantissas times 100, ascending (IEC 60063).
+inline constexpr std::array<std::int32_t, 24> SerieE24 = {
+    100, 110, 120, 130, 150, 160, 180, 200, 220, 240, 270, 300,
+    330, 360, 390, 430, 470, 510, 560, 620, 680, 750, 820, 910,
+};
+
+// Brings a resistance in ohms into its unit, in place:
+//   above 1000 -> divided by 1000, "kOhms"  (2 500 000 -> 2500 "kOhms")
+//   below 0.0001 -> times 1000, "mOhms"     (0.00005 -> 0.05 "mOhms")
+//   otherwise unchanged, "Ohms"             (1000 -> 1000 "Ohms")
+// Throws EOverflow if the scaled value leaves the double range.
+void AdapterUnite(double& resistance, std::string& unite);
+
+// The smallest E24 value strictly above `valeur`, in whichever decade and in
+// the same unit, compared exactly against the stored double:
+//   150 -> 160     85 -> 91     950 -> 1000     0.17 -> 0.18
+//   1.1 -> 1.2 (the double of 1.1 lies above 1.1)
+//   1.2 -> 1.2 (the double of 1.2 lies just below 1.2)
+// A value that is not positive gives 100.
+double ValeurNormalisee(double valeur);
+
+}  // namespace ohmira

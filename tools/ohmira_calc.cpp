@@ -1,0 +1,197 @@
+// ohmira-calc: the calculators of the window, from the command line or as a
+// JSON Lines filter (--batch).
+
+#include "core/couleurs.h"
+#include "core/erreurs.h"
+#include "core/nombres.h"
+#include "core/requetes.h"
+
+#include <nlohmann/json.hpp>
+
+#include <clocale>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using nlohmann::json;
+using namespace ohmira;
+
+constexpr int ExitErreur = 1;
+constexpr int ExitUsage = 2;
+
+const char* const Aide =
+    "Usage : ohmira-calc [--separateur C] serie COULEUR TENSION\n"
+    "        ohmira-calc [--separateur C] parallele COULEUR TENSION NOMBRE\n"
+    "        ohmira-calc [--separateur C] --batch\n"
+    "\n"
+    "Calcule la résistance à placer en série avec une LED (serie) ou avec\n"
+    "NOMBRE LED identiques montées en parallèle (parallele), pour un courant\n"
+    "de 20 mA par LED, et la valeur normalisée E24 à acheter.\n"
+    "\n"
+    "  COULEUR            Rouge, InfraRouge, Orange, Jaune, Vert, Bleu, Violet,\n"
+    "                     UltraViolet ou Blanc (majuscules indifférentes),\n"
+    "                     ou son numéro de 0 à 8 dans cette liste\n"
+    "  TENSION            tension du générateur en volts (ex. 12,5)\n"
+    "  NOMBRE             nombre de LED en parallèle\n"
+    "  --separateur C     séparateur décimal (par défaut celui de la langue\n"
+    "                     de l'utilisateur, « . » s'il ne peut être lu)\n"
+    "  --batch            lit une requête JSON par ligne sur l'entrée standard\n"
+    "                     et écrit une réponse JSON par ligne\n"
+    "  --help             affiche cette aide\n"
+    "\n"
+    "Exemple : ohmira-calc --separateur , serie rouge 5\n"
+    "  Il vous faut une resistance de : 170,00 Ohms\n"
+    "  Soit en normalisé : 180,00 Ohms\n"
+    "\n"
+    "En cas d'erreur, le message est écrit sur la sortie d'erreur et le code\n"
+    "de retour vaut 1 (2 pour une ligne de commande incorrecte).\n";
+
+std::string separateurDeLaLangue()
+{
+    const char* ancien = std::setlocale(LC_NUMERIC, nullptr);
+    const std::string sauve = ancien ? ancien : "C";
+    std::string point;
+    if (std::setlocale(LC_NUMERIC, "") != nullptr)
+        point = std::localeconv()->decimal_point;
+    std::setlocale(LC_NUMERIC, sauve.c_str());
+    return separateurOuPoint(point);
+}
+
+struct ErreurRequete {
+    std::string message;
+};
+
+std::string texteChamp(const json& requete, const char* cle)
+{
+    const auto it = requete.find(cle);
+    if (it == requete.end() || !it->is_string())
+        throw ErreurRequete{std::string("le champ « ") + cle + " » doit être un texte"};
+    return it->get<std::string>();
+}
+
+json repondre(const std::string& ligne, const std::string& separateurParDefaut)
+{
+    try {
+        const json requete = json::parse(ligne);
+        if (!requete.is_object())
+            throw ErreurRequete{"la requête doit être un objet JSON"};
+
+        const std::string circuit = texteChamp(requete, "circuit");
+        if (circuit != "series" && circuit != "parallel")
+            throw ErreurRequete{"le champ « circuit » doit valoir \"series\" ou \"parallel\""};
+
+        const auto couleur = requete.find("colour");
+        if (couleur == requete.end() || !couleur->is_number_integer() || *couleur < 0 ||
+            *couleur >= NombreCouleurs)
+            throw ErreurRequete{"le champ « colour » doit être un entier de 0 à 8"};
+        const int index = couleur->get<int>();
+
+        std::string separateur = separateurParDefaut;
+        if (requete.contains("separator")) {
+            separateur = texteChamp(requete, "separator");
+            if (!separateurUtilisable(separateur))
+                throw ErreurRequete{"le champ « separator » doit être un seul caractère "
+                                    "(ni chiffre, ni blanc, ni signe, ni « e »)"};
+        }
+
+        const std::string tension = texteChamp(requete, "voltage");
+        const Resultat r =
+            circuit == "series"
+                ? calculSerie(index, tension, separateur)
+                : calculParallele(index, tension, texteChamp(requete, "count"), separateur);
+        return {{"line1", r.ligne1}, {"line2", r.ligne2}};
+    } catch (const Erreur& e) {
+        return {{"error", e.nomClasse()}, {"message", messageBoite(e.what())}};
+    } catch (const ErreurRequete& e) {
+        return {{"error", "BadRequest"}, {"message", "Requête incorrecte : " + e.message}};
+    } catch (const json::exception&) {
+        return {{"error", "BadRequest"}, {"message", "Requête incorrecte : JSON illisible"}};
+    }
+}
+
+int lot(const std::string& separateur)
+{
+    std::ios::sync_with_stdio(false);
+    std::string ligne;
+    std::string sortie;
+    while (std::getline(std::cin, ligne)) {
+        sortie = repondre(ligne, separateur).dump(-1, ' ', false, json::error_handler_t::replace);
+        sortie += '\n';
+        std::cout << sortie;
+    }
+    std::cout.flush();
+    return std::cout ? 0 : ExitErreur;
+}
+
+int usage(const std::string& probleme)
+{
+    std::cerr << "ohmira-calc : " << probleme << "\n"
+              << "Essayez « ohmira-calc --help ».\n";
+    return ExitUsage;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    std::vector<std::string> positionnels;
+    std::string separateur;
+    bool enLot = false;
+    bool separateurDonne = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--help" || a == "-h") {
+            std::cout << Aide;
+            return 0;
+        }
+        if (a == "--batch") {
+            enLot = true;
+        } else if (a == "--separateur") {
+            if (++i == argc)
+                return usage("--separateur attend un caractère");
+            separateur = argv[i];
+            separateurDonne = true;
+            if (!separateurUtilisable(separateur))
+                return usage("séparateur décimal inutilisable : « " + separateur + " »");
+        } else if (a == "--") {
+            for (++i; i < argc; ++i)
+                positionnels.emplace_back(argv[i]);
+        } else {
+            positionnels.push_back(a);  // "-5" is a voltage, not an option
+        }
+    }
+    if (!separateurDonne)
+        separateur = separateurDeLaLangue();
+
+    if (enLot) {
+        if (!positionnels.empty())
+            return usage("--batch ne prend pas d'autre argument");
+        return lot(separateur);
+    }
+    if (positionnels.empty())
+        return usage("indiquez serie ou parallele");
+
+    const std::string& circuit = positionnels[0];
+    const std::size_t attendus = circuit == "serie" ? 3 : circuit == "parallele" ? 4 : 0;
+    if (attendus == 0)
+        return usage("circuit inconnu : « " + circuit + " » (serie ou parallele)");
+    if (positionnels.size() != attendus)
+        return usage(circuit == "serie" ? "serie attend COULEUR TENSION"
+                                        : "parallele attend COULEUR TENSION NOMBRE");
+    const int couleur = indexCouleur(positionnels[1]);
+    if (couleur < 0)
+        return usage("couleur inconnue : « " + positionnels[1] + " »");
+
+    try {
+        const Resultat r = attendus == 3
+                               ? calculSerie(couleur, positionnels[2], separateur)
+                               : calculParallele(couleur, positionnels[2], positionnels[3], separateur);
+        std::cout << r.ligne1 << '\n' << r.ligne2 << '\n';
+        return 0;
+    } catch (const Erreur& e) {
+        std::cerr << messageBoite(e.what()) << '\n';
+        return ExitErreur;
+    }
+}
