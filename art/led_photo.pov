@@ -87,10 +87,10 @@ sky_sphere {
   finish { emission 1 diffuse 0 ambient 0 }
   no_image no_shadow
 }
-// Each strip's highlight sits where the surface normal halves the angle
-// between the camera and the strip.
 // SoftStrip(A, Width, Colour): a tall strip at azimuth A from the camera
-// axis (positive to the right), facing the LED.
+// axis (positive to the right), facing the LED.  Its highlight on the body
+// sits where the surface normal halves the angle between camera and strip:
+// -48 puts the broad one left of the cup, clear of the anode post.
 #macro SoftStrip(A, W, C)
   object {
     SoftBox scale <W, 70, 1>
@@ -103,11 +103,22 @@ SoftStrip(-48, 18, <12, 11.4, 10.3>)
 SoftStrip(112, 6, <6, 5.6, 5>)
 object { SoftBox scale <36, 36, 1> rotate x*90 translate <4, 50, -6>   pigment { rgb <3, 2.85, 2.5> } }
 object { SoftBox scale <30, 22, 1> translate <4, 14, 45>               pigment { rgb <1.4, 1.25, 0.95> } }
-// Large dim panel behind the camera, brighter at the top: what the flat
-// faces of the lead frame mirror back.
+// Dark wall behind the camera with one bright band: what the faces of the
+// lead frame mirror back, so the metal reads dark with bright streaks
+// against the lighter epoxy.
 box {
   <-60, -60, -0.1>, <60, 60, 0.1>
-  pigment { gradient y color_map { [0 rgb 0.01] [0.47 rgb 0.06] [0.52 rgb <3, 2.9, 2.7>] [0.57 rgb 0.08] [1 rgb <0.3, 0.28, 0.26>] } scale 120 translate -y*60 }
+  pigment {
+    gradient y
+    color_map {
+      [0.00 rgb 0.01]
+      [0.47 rgb 0.06]
+      [0.52 rgb <3, 2.9, 2.7>]
+      [0.57 rgb 0.08]
+      [1.00 rgb <0.3, 0.28, 0.26>]
+    }
+    scale 120 translate -y*60
+  }
   finish { emission 1 diffuse 0 ambient 0 }
   no_image no_shadow
   translate z*-140
@@ -123,14 +134,14 @@ light_source {
   shadowless
 }
 light_source {           // back light through the epoxy
-  <-6, 40, 55>, rgb <0.75, 0.68, 0.55>
+  <-6, 40, 55>, rgb <0.85, 0.72, 0.50>
   area_light x*10, y*10, 3, 3 adaptive 1 circular orient
 }
 
 // ------------------------------------------------------------- materials
 #declare Epoxy = material {
   texture {
-    pigment { rgbf <1.0, 0.98, 0.90, 0.975> }
+    pigment { rgbf <1.0, 0.96, 0.78, 0.975> }
     finish {
       ambient 0 diffuse 0.02
       specular 0.9 roughness 0.0015
@@ -140,8 +151,8 @@ light_source {           // back light through the epoxy
   }
   interior {
     ior 1.52
-    fade_distance 10 fade_power 1001
-    fade_color rgb <1.0, 0.79, 0.38>
+    fade_distance 9 fade_power 1001
+    fade_color rgb <1.0, 0.77, 0.34>
   }
 }
 
@@ -283,5 +294,6 @@ union {
   }
 #end
 
+// The window clips the picture's two rightmost columns, hence 42 not 40.
 Mark(40, 452, false)             // cathode, left leg
 Mark(ImgW - 42, 452, true)       // anode, right leg
