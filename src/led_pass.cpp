@@ -1,0 +1,181 @@
+#include "led_pass.h"
+
+#include "core/couleurs.h"
+#include "core/requetes.h"
+#include "ui/application.h"
+#include "ui/binder.h"
+#include "ui/controls.h"
+#include "ui/design_loader.h"
+#include "ui/web.h"
+#include "ui/windows.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMoveEvent>
+
+#include <stdexcept>
+
+using ohmira::ui::control;
+
+TForm1::TForm1()
+{
+    loadDesign();
+    findControls();
+    checkColourLists();
+    bindHandlers();
+    placeWindow();
+}
+
+void TForm1::loadDesign()
+{
+    ohmira::ui::DesignLoader().loadInto(*this, QStringLiteral(":/designs/led_pass.ui"));
+}
+
+void TForm1::findControls()
+{
+    using namespace ohmira::ui;
+    ComboBox1 = &control<ComboBox>(*this, "ComboBox1");
+    ComboBox2 = &control<ComboBox>(*this, "ComboBox2");
+    Edit1 = &control<Edit>(*this, "Edit1");
+    Edit2 = &control<Edit>(*this, "Edit2");
+    Edit3 = &control<Edit>(*this, "Edit3");
+    StaticText1 = &control<StaticText>(*this, "StaticText1");
+    StaticText2 = &control<StaticText>(*this, "StaticText2");
+    Label8 = &control<Label>(*this, "Label8");
+    Label9 = &control<Label>(*this, "Label9");
+}
+
+// Both lists index the core's colour table; a design listing other colours
+// would compute with the wrong voltages.
+void TForm1::checkColourLists()
+{
+    for (const ohmira::ui::ComboBox* list : {ComboBox1, ComboBox2}) {
+        bool same = list->count() == ohmira::NombreCouleurs;
+        for (int i = 0; same && i < list->count(); ++i)
+            same = list->itemText(i).toStdString() == ohmira::NomsCouleurs[static_cast<std::size_t>(i)];
+        if (!same)
+            throw ohmira::ui::DesignError(
+                QStringLiteral("Fenêtre Form1 : %1 ne liste pas les couleurs du calcul")
+                    .arg(list->objectName())
+                    .toStdString());
+    }
+}
+
+void TForm1::bindHandlers()
+{
+    ohmira::ui::bindHandlers(*this, {
+        {"Button1Click", [this] { Button1Click(); }},
+        {"Button2Click", [this] { Button2Click(); }},
+        {"Quitter1Click", [this] { Quitter1Click(); }},
+        {"ImageduneLED1Click", [this] { ImageduneLED1Click(); }},
+        {"SchmaPolarisation1Click", [this] { SchmaPolarisation1Click(); }},
+        {"ableauxrcapitulatif1Click", [this] { ableauxrcapitulatif1Click(); }},
+        {"LienTRESutile1Click", [this] { LienTRESutile1Click(); }},
+    });
+}
+
+void TForm1::placeWindow()
+{
+    ohmira::ui::placeWindow(*this);
+}
+
+void TForm1::setInfoWindows(QWidget* image, QWidget* schema, QWidget* tableau)
+{
+    Form2 = image;
+    Form3 = schema;
+    Form4 = tableau;
+}
+
+// ---- Handlers ---------------------------------------------------------------
+
+void TForm1::Button1Click()
+{
+    const auto lignes = ohmira::calculSerie(ComboBox1->currentIndex(), Edit1->text().toStdString(),
+                                            ohmira::ui::Application::instance().decimalSeparator());
+    StaticText1->setText(QString::fromStdString(lignes.ligne1));
+    Label8->setText(QString::fromStdString(lignes.ligne2));
+}
+
+void TForm1::Button2Click()
+{
+    const auto lignes = ohmira::calculParallele(
+        ComboBox2->currentIndex(), Edit2->text().toStdString(), Edit3->text().toStdString(),
+        ohmira::ui::Application::instance().decimalSeparator());
+    StaticText2->setText(QString::fromStdString(lignes.ligne1));
+    Label9->setText(QString::fromStdString(lignes.ligne2));
+}
+
+void TForm1::Quitter1Click()
+{
+    close();
+}
+
+void TForm1::ImageduneLED1Click()
+{
+    showInfoWindow(Form2);
+}
+
+void TForm1::SchmaPolarisation1Click()
+{
+    showInfoWindow(Form3);
+}
+
+void TForm1::ableauxrcapitulatif1Click()
+{
+    showInfoWindow(Form4);
+}
+
+void TForm1::LienTRESutile1Click()
+{
+    ohmira::ui::openWebPage(ohmira::ui::PageLed);
+}
+
+void TForm1::showInfoWindow(QWidget* window)
+{
+    if (window == nullptr)
+        throw std::logic_error("Fenêtre d'information absente");
+    ohmira::ui::showModal(*window, *this);
+}
+
+// ---- Window behaviour -------------------------------------------------------
+
+// Closing the main window ends the program at once, whatever else is open.
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    QCoreApplication::quit();
+}
+
+bool TForm1::event(QEvent* event)
+{
+    // The first time the window is on screen, remember where.
+    if (event->type() == QEvent::Show && !opened_) {
+        opened_ = true;
+        openedAt_ = pos();
+    }
+    return QMainWindow::event(event);
+}
+
+// The window stays where it opened: a move, by the title bar or the window
+// menu, is undone. The X11 window manager has the last word: when it puts
+// the window back twice at the same place, that place is accepted rather
+// than fought over.
+void TForm1::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    if (!opened_ || movingBack_ || isMinimized())
+        return;
+    if (pos() == openedAt_) {
+        refusedAt_.reset();
+        return;
+    }
+    if (refusedAt_ == pos()) {
+        openedAt_ = pos();
+        refusedAt_.reset();
+        return;
+    }
+    refusedAt_ = pos();
+    movingBack_ = true;
+    move(openedAt_);
+    movingBack_ = false;
+}

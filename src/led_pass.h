@@ -1,0 +1,79 @@
+#pragma once
+// TForm1, the main window: two calculators side by side and the menu.
+//
+// How a calculation flows: a click on Button1 ("Calculer la résistance",
+// left half) runs Button1Click, which reads the colour index of ComboBox1
+// and the text of Edit1, hands them with the locale's decimal separator to
+// ohmira::calculSerie, and writes the two lines it returns into StaticText1
+// and Label8. Button2Click does the same for the right half with
+// calculParallele, ComboBox2, Edit2, Edit3, StaticText2 and Label9. A
+// handler catches nothing: when the core throws, nothing has been written,
+// and the binder's wrapper passes the error to the application's error box.
+//
+// The controls, texts, positions, menu and event bindings all come from
+// designs/led_pass.ui; this class only finds what it needs and reacts.
+
+#include <QMainWindow>
+#include <QPoint>
+
+#include <optional>
+
+namespace ohmira::ui {
+class ComboBox;
+class Edit;
+class Label;
+class StaticText;
+}  // namespace ohmira::ui
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    TForm1();
+
+    // The information windows the menu shows. They are created after this
+    // one, so they are handed over afterwards; until then their menu items
+    // report an error.
+    void setInfoWindows(QWidget* image, QWidget* schema, QWidget* tableau);
+
+    // Handlers, bound by name from the design.
+    void Button1Click();
+    void Button2Click();
+    void Quitter1Click();
+    void ImageduneLED1Click();
+    void SchmaPolarisation1Click();
+    void ableauxrcapitulatif1Click();
+    void LienTRESutile1Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void loadDesign();
+    void findControls();
+    void checkColourLists();
+    void bindHandlers();
+    void placeWindow();
+    void showInfoWindow(QWidget* window);
+
+    ohmira::ui::ComboBox* ComboBox1 = nullptr;
+    ohmira::ui::ComboBox* ComboBox2 = nullptr;
+    ohmira::ui::Edit* Edit1 = nullptr;
+    ohmira::ui::Edit* Edit2 = nullptr;
+    ohmira::ui::Edit* Edit3 = nullptr;
+    ohmira::ui::StaticText* StaticText1 = nullptr;
+    ohmira::ui::StaticText* StaticText2 = nullptr;
+    ohmira::ui::Label* Label8 = nullptr;
+    ohmira::ui::Label* Label9 = nullptr;
+
+    QWidget* Form2 = nullptr;
+    QWidget* Form3 = nullptr;
+    QWidget* Form4 = nullptr;
+
+    // Where the window opened; it goes back there when moved.
+    QPoint openedAt_;
+    std::optional<QPoint> refusedAt_;
+    bool opened_ = false;
+    bool movingBack_ = false;
+};

@@ -1,0 +1,70 @@
+#include "ui/application.h"
+
+#include "core/erreurs.h"
+#include "core/nombres.h"
+
+#include <QEvent>
+#include <QLocale>
+#include <QMessageBox>
+
+#include <stdexcept>
+
+namespace ohmira::ui {
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv)
+{
+    // Only the application name: a display name would be appended to every
+    // window title on X11 ("Ohmira 1.1 — Ohmira").
+    setApplicationName(QStringLiteral("Ohmira"));
+    readDecimalSeparator();
+}
+
+Application& Application::instance()
+{
+    auto* app = qobject_cast<Application*>(QCoreApplication::instance());
+    if (app == nullptr)
+        throw std::logic_error("ohmira::ui::Application n'est pas créée");
+    return *app;
+}
+
+void Application::readDecimalSeparator()
+{
+    // QLocale() is the system locale until someone calls QLocale::setDefault,
+    // which this program never does (tests do, to pin theirs).
+    separator_ = separateurOuPoint(QLocale().decimalPoint().toStdString());
+}
+
+bool Application::event(QEvent* event)
+{
+    if (event->type() == QEvent::LocaleChange)
+        readDecimalSeparator();
+    return QApplication::event(event);
+}
+
+void Application::handlerFailed(std::exception_ptr error) noexcept
+{
+    std::string message;
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+        message = e.what();
+    } catch (...) {
+        message = "Erreur inconnue";
+    }
+    QMessageBox box(QMessageBox::Critical, applicationName(),
+                    QString::fromStdString(messageBoite(std::move(message))), QMessageBox::Ok);
+    box.exec();
+}
+
+bool Application::notify(QObject* receiver, QEvent* event)
+{
+    bool handled = false;
+    try {
+        handled = QApplication::notify(receiver, event);
+    } catch (...) {
+        handlerFailed(std::current_exception());
+    }
+    return handled;
+}
+
+}  // namespace ohmira::ui

@@ -1,0 +1,94 @@
+#include "ui/binder.h"
+
+#include "ui/application.h"
+#include "ui/design_loader.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QVariant>
+#include <QWidget>
+
+#include <map>
+
+namespace ohmira::ui {
+
+namespace {
+
+// What a design may bind: dynamic properties whose name begins with "On"
+// and an upper-case letter are events; anything else is ordinary data.
+bool looksLikeEvent(const QByteArray& property)
+{
+    return property.size() > 2 && property.startsWith("On") && property.at(2) >= 'A' &&
+           property.at(2) <= 'Z';
+}
+
+// The wrapper every bound handler runs in.
+auto guarded(Application* app, std::function<void()> call)
+{
+    return [app, call = std::move(call)]() noexcept {
+        try {
+            call();
+        } catch (...) {
+            app->handlerFailed(std::current_exception());
+        }
+    };
+}
+
+}  // namespace
+
+void bindHandlers(QWidget& root, std::initializer_list<Handler> handlers)
+{
+    Application* const app = &Application::instance();
+
+    std::map<QString, const Handler*> byName;
+    std::map<QString, int> uses;
+    for (const Handler& handler : handlers) {
+        byName[QString::fromLatin1(handler.name)] = &handler;
+        uses[QString::fromLatin1(handler.name)] = 0;
+    }
+
+    QStringList errors;
+    QList<QObject*> objects = root.findChildren<QObject*>();
+    objects.prepend(&root);
+    for (QObject* object : objects) {
+        for (const QByteArray& property : object->dynamicPropertyNames()) {
+            if (!looksLikeEvent(property))
+                continue;
+            const QString where = QStringLiteral("%1.%2").arg(object->objectName(),
+                                                               QString::fromLatin1(property));
+            const QString name = object->property(property.constData()).toString();
+            const auto found = byName.find(name);
+            if (found == byName.end()) {
+                errors << QStringLiteral("%1 nomme un gestionnaire inconnu « %2 »").arg(where, name);
+                continue;
+            }
+            auto call = guarded(app, found->second->call);
+            bool bound = false;
+            if (property == EventOnClick) {
+                if (auto* button = qobject_cast<QAbstractButton*>(object)) {
+                    QObject::connect(button, &QAbstractButton::clicked, &root, call);
+                    bound = true;
+                } else if (auto* action = qobject_cast<QAction*>(object)) {
+                    QObject::connect(action, &QAction::triggered, &root, call);
+                    bound = true;
+                }
+            }
+            if (!bound) {
+                errors << QStringLiteral("%1 : événement impossible pour un %2")
+                              .arg(where, QLatin1String(object->metaObject()->className()));
+                continue;
+            }
+            ++uses[name];
+        }
+    }
+    for (const auto& [name, count] : uses)
+        if (count == 0)
+            errors << QStringLiteral("le gestionnaire %1 n'est lié à rien").arg(name);
+
+    if (!errors.isEmpty())
+        throw DesignError(QStringLiteral("Fenêtre %1 : %2")
+                              .arg(root.objectName(), errors.join(QStringLiteral(" ; ")))
+                              .toStdString());
+}
+
+}  // namespace ohmira::ui

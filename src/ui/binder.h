@@ -1,0 +1,35 @@
+#pragma once
+// Event bindings stored in a design. A control or menu action names the
+// handler of one of its events in a dynamic property of the same name as
+// the event:
+//   <property name="OnClick" stdset="0"><string>Button1Click</string></property>
+// bindHandlers() connects each to the window's handler of that name. A
+// handler runs inside a wrapper that hands any exception to the
+// application's error box (Application::handlerFailed), so none ever
+// unwinds through Qt.
+
+#include <QString>
+
+#include <functional>
+#include <initializer_list>
+
+class QWidget;
+
+namespace ohmira::ui {
+
+struct Handler {
+    const char* name;             // "Button1Click"
+    std::function<void()> call;  // the window's method
+};
+
+// Events a design may bind, with the objects that have them:
+//   OnClick   buttons (clicked) and menu actions (triggered)
+inline constexpr const char* EventOnClick = "OnClick";
+
+// Binds every event property found on `root` and the objects it owns to the
+// handler of that name in `handlers`. Throws DesignError naming the design
+// when a property names no handler of the table, when an object cannot have
+// the event, or when a handler of the table is bound to nothing.
+void bindHandlers(QWidget& root, std::initializer_list<Handler> handlers);
+
+}  // namespace ohmira::ui

@@ -1,0 +1,77 @@
+#include "ui/fonts.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QScreen>
+#include <QWidget>
+
+#include <cmath>
+
+namespace ohmira::ui {
+
+namespace {
+
+constexpr double DesignDpi = 96.0;
+constexpr int DesignTextHeight = 13;
+
+int scaled(int value, double scale)
+{
+    return static_cast<int>(std::lround(value * scale));
+}
+
+QSize scaled(QSize size, double scale)
+{
+    // QWIDGETSIZE_MAX and other huge limits stay as they are.
+    const auto one = [scale](int v) { return v >= QWIDGETSIZE_MAX ? v : scaled(v, scale); };
+    return {one(size.width()), one(size.height())};
+}
+
+}  // namespace
+
+double fontScale()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const double dpi = screen != nullptr ? screen->logicalDotsPerInchY() : DesignDpi;
+    if (std::abs(dpi - DesignDpi) < 0.5)
+        return 1.0;
+    // The text height of the window font there, measured the way the
+    // design's 13 was: an 8-point font at that resolution.
+    QFont font = QApplication::font();
+    font.setPixelSize(static_cast<int>(std::lround(8.0 * dpi / 72.0)));
+    return static_cast<double>(QFontMetrics(font).height()) / DesignTextHeight;
+}
+
+int designPixelSize(int points, double scale)
+{
+    const double atDesign = std::round(points * DesignDpi / 72.0);
+    return static_cast<int>(std::lround(atDesign * scale));
+}
+
+void applyDesignFonts(QWidget& root, double scale)
+{
+    QList<QWidget*> widgets = root.findChildren<QWidget*>();
+    widgets.prepend(&root);
+    for (QWidget* widget : widgets) {
+        // Only fonts the design set on this very widget; the others inherit.
+        if (widget->testAttribute(Qt::WA_SetFont)) {
+            QFont font = widget->font();
+            if (font.pointSize() > 0) {
+                font.setPixelSize(designPixelSize(font.pointSize(), scale));
+                widget->setFont(font);
+            }
+        }
+        if (scale == 1.0)
+            continue;
+        widget->setMinimumSize(scaled(widget->minimumSize(), scale));
+        widget->setMaximumSize(scaled(widget->maximumSize(), scale));
+        if (widget == &root) {
+            widget->resize(scaled(widget->size(), scale));  // the stored client size
+        } else if (!widget->isWindow()) {
+            const QRect g = widget->geometry();
+            widget->setGeometry(scaled(g.x(), scale), scaled(g.y(), scale),
+                                scaled(g.width(), scale), scaled(g.height(), scale));
+        }
+    }
+}
+
+}  // namespace ohmira::ui

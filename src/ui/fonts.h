@@ -1,0 +1,28 @@
+#pragma once
+// The font rule of the designs. They are drawn for 96 dots per inch, where
+// the window font (8 points) is 11 pixels high with a text height of 13. A
+// design gives font sizes in points at that resolution; the program shows
+// the desktop's default sans-serif family at the matching pixel sizes
+// (8 pt -> 11 px, 10 pt -> 13 px, 12 pt -> 16 px). When the desktop's font
+// resolution differs, fonts and every control position and size are scaled
+// by (text height there) / 13; a window's screen position is not.
+
+class QWidget;
+
+namespace ohmira::ui {
+
+// Scale factor for the current desktop: 1 at 96 dpi, else the text height
+// of an 8-point font at the desktop's resolution divided by 13.
+double fontScale();
+
+// Pixel size of a design's point size at 96 dpi, scaled:
+//   designPixelSize(8, 1.0) -> 11   designPixelSize(12, 1.0) -> 16
+//   designPixelSize(8, 16.0 / 13) -> 14
+int designPixelSize(int points, double scale);
+
+// Turns every font size the design set (in points) into pixels, and, when
+// scale is not 1, scales the geometry of every control and the minimum and
+// maximum sizes the design gave.
+void applyDesignFonts(QWidget& root, double scale);
+
+}  // namespace ohmira::ui

@@ -1,0 +1,29 @@
+#pragma once
+// Window-level rules shared by every window: where it opens, its frame, and
+// how the main window shows the others.
+
+class QWidget;
+
+namespace ohmira::ui {
+
+// Applies the window settings the design stores as dynamic properties on
+// its root, then places the window:
+//   screenPosition  point  where the outer frame's top-left corner opens
+//   borderStyle     "fixed": the user cannot resize it; its size is what
+//                   the design's minimum and maximum sizes leave (for a
+//                   main window: the central widget's, plus the menu bar)
+//                   "sizeable": the design's size is the outer size, frame
+//                   included (see showModal)
+//   borderIcons     "minimize" or "minimize,maximize"; the close button and
+//                   the system menu are always there
+// Throws DesignError when a setting is missing or unknown.
+void placeWindow(QWidget& window);
+
+// Shows `window` modally over the whole program and returns when the user
+// has closed it; closing only hides it, so it keeps its state, position and
+// size for next time. The first time, a sizeable window's client area is its
+// outer size less the frame the desktop gave `owner`. Afterwards `owner` is
+// active again with its focus where it was.
+void showModal(QWidget& window, QWidget& owner);
+
+}  // namespace ohmira::ui
