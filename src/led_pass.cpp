@@ -55,8 +55,8 @@ void TForm1::checkColourLists()
             same = list->itemText(i).toStdString() == ohmira::NomsCouleurs[static_cast<std::size_t>(i)];
         if (!same)
             throw ohmira::ui::DesignError(
-                QStringLiteral("Fenêtre Form1 : %1 ne liste pas les couleurs du calcul")
-                    .arg(list->objectName())
+                QStringLiteral("Fenêtre %1 : %2 ne liste pas les couleurs du calcul")
+                    .arg(ohmira::ui::windowLabel(*this), list->objectName())
                     .toStdString());
     }
 }

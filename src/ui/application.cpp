@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPointer>
 
 #include <stdexcept>
 
@@ -51,9 +52,20 @@ void Application::handlerFailed(std::exception_ptr error) noexcept
     } catch (...) {
         message = "Erreur inconnue";
     }
+    // Where the user was: the box takes the keyboard while it is up, and not
+    // every window manager gives it back to the same window.
+    const QPointer<QWidget> window = activeWindow();
+    const QPointer<QWidget> focus = focusWidget();
+
     QMessageBox box(QMessageBox::Critical, applicationName(),
                     QString::fromStdString(messageBoite(std::move(message))), QMessageBox::Ok);
     box.exec();
+
+    if (window != nullptr && window->isVisible()) {
+        window->activateWindow();
+        if (focus != nullptr && focus->window() == window)
+            focus->setFocus(Qt::ActiveWindowFocusReason);
+    }
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)

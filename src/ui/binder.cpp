@@ -87,7 +87,7 @@ void bindHandlers(QWidget& root, std::initializer_list<Handler> handlers)
 
     if (!errors.isEmpty())
         throw DesignError(QStringLiteral("Fenêtre %1 : %2")
-                              .arg(root.objectName(), errors.join(QStringLiteral(" ; ")))
+                              .arg(windowLabel(root), errors.join(QStringLiteral(" ; ")))
                               .toStdString());
 }
 

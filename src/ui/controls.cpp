@@ -4,7 +4,10 @@
 
 #include <QFile>
 #include <QFocusEvent>
+#include <QCoreApplication>
 #include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
 
 #include <limits>
 
@@ -136,6 +139,35 @@ void Picture::paintEvent(QPaintEvent*)
 
 // ---- ComboBox ---------------------------------------------------------------
 
+namespace {
+
+// Styles such as Fusion show a list without free text as a menu over the
+// field, ignoring maxVisibleItems; ours drops down below the field with a
+// fixed number of rows.
+class DropDownStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override
+    {
+        if (hint == SH_ComboBox_Popup)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
+
+// One for all lists, owned by the application.
+QStyle* dropDownStyle()
+{
+    static QPointer<DropDownStyle> style;
+    if (style == nullptr) {
+        style = new DropDownStyle;
+        style->setParent(QCoreApplication::instance());
+    }
+    return style;
+}
+
+}  // namespace
+
 void PrefixListView::keyboardSearch(const QString& text)
 {
     if (text.isEmpty() || model() == nullptr)
@@ -159,6 +191,7 @@ void PrefixListView::keyboardSearch(const QString& text)
 ComboBox::ComboBox(QWidget* parent) : QComboBox(parent)
 {
     setEditable(false);
+    setStyle(dropDownStyle());
     setView(new PrefixListView);
     setMaxVisibleItems(8);
 }

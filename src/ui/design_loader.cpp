@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -53,7 +54,20 @@ bool isPlainQtClass(const QString& className)
     return false;
 }
 
+// Set on a window's root by loadInto: the design it was built from.
+constexpr const char* DesignProperty = "ohmiraDesign";
+
 }  // namespace
+
+QString windowLabel(const QWidget& root)
+{
+    const QString design = root.property(DesignProperty).toString();
+    if (design.isEmpty())
+        return root.objectName();
+    if (root.objectName().isEmpty())
+        return design;
+    return QStringLiteral("%1 (%2)").arg(root.objectName(), design);
+}
 
 // QUiLoader's constructor loads every plugin under "designer" in each of the
 // application's library paths; there is no way to ask it not to. So the
@@ -100,7 +114,8 @@ void DesignLoader::loadInto(QWidget& root, const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw DesignError(QStringLiteral("Fenêtre %1 : %2").arg(path, file.errorString()).toStdString());
+        throw DesignError(
+            QStringLiteral("Fenêtre %1 : %2").arg(path, file.errorString()).toStdString());
     loadInto(root, file, path);
 }
 
@@ -109,6 +124,7 @@ void DesignLoader::loadInto(QWidget& root, QIODevice& design, const QString& nam
     root_ = &root;
     rootUsed_ = false;
     errors_.clear();
+    root.setProperty(DesignProperty, QFileInfo(name).fileName());
 
     QWidget* const loaded = load(&design, nullptr);
     if (loaded == nullptr && errors_.isEmpty())
@@ -122,7 +138,7 @@ void DesignLoader::loadInto(QWidget& root, QIODevice& design, const QString& nam
             errors_ << QStringLiteral("%1 : %2").arg(picture->objectName(), picture->error());
     if (!errors_.isEmpty())
         throw DesignError(QStringLiteral("Fenêtre %1 : %2")
-                              .arg(name, errors_.join(QStringLiteral(" ; ")))
+                              .arg(windowLabel(root), errors_.join(QStringLiteral(" ; ")))
                               .toStdString());
     applyDesignFonts(root, fontScale());
 }

@@ -49,6 +49,10 @@ private:
     QStringList errors_;
 };
 
+// How error messages name a window: "Form1 (led_pass.ui)" once a design has
+// been loaded into it, else its object name.
+QString windowLabel(const QWidget& root);
+
 // The control named `name` in `root`, of class T. Throws DesignError when the
 // design lacks it or gives it another class.
 template <class T>
@@ -57,7 +61,7 @@ T& control(QWidget& root, const char* name)
     T* found = root.findChild<T*>(QString::fromLatin1(name));
     if (found == nullptr)
         throw DesignError(QStringLiteral("Fenêtre %1 : contrôle %2 (%3) introuvable")
-                              .arg(root.objectName(), QLatin1String(name),
+                              .arg(windowLabel(root), QLatin1String(name),
                                    QLatin1String(T::staticMetaObject.className()))
                               .toStdString());
     return *found;

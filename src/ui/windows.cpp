@@ -19,7 +19,7 @@ constexpr const char* PendingOuterSize = "ohmiraPendingOuterSize";
 [[noreturn]] void fail(const QWidget& window, const QString& what)
 {
     throw DesignError(
-        QStringLiteral("Fenêtre %1 : %2").arg(window.objectName(), what).toStdString());
+        QStringLiteral("Fenêtre %1 : %2").arg(windowLabel(window), what).toStdString());
 }
 
 QVariant setting(const QWidget& window, const char* name, QMetaType::Type type)
