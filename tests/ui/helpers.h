@@ -1,0 +1,90 @@
+#pragma once
+// What the window tests share: a main() that creates the program's own
+// application object under a pinned French locale, the program's window
+// set, and a way to read and close the error box a step opens.
+
+#include "led_image.h"
+#include "led_pass.h"
+#include "led_tableau.h"
+#include "schema.h"
+#include "ui/application.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLocale>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+// The tests read and write numbers the French way, whatever the machine's
+// locale: the default locale is what the application reads at start-up.
+#define OHMIRA_TEST_MAIN(TestClass)                                         \
+    int main(int argc, char* argv[])                                        \
+    {                                                                       \
+        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));     \
+        ohmira::ui::Application app(argc, argv);                            \
+        TestClass test;                                                     \
+        return QTest::qExec(&test, argc, argv);                             \
+    }
+
+// The program's four windows, created and wired as main() does, the main
+// window shown and active.
+struct Program {
+    TForm1 Form1;
+    TForm2 Form2;
+    TForm3 Form3;
+    TForm4 Form4;
+
+    Program()
+    {
+        Form1.setInfoWindows(&Form2, &Form3, &Form4);
+        Form1.show();
+        Form1.activateWindow();
+        if (!QTest::qWaitForWindowActive(&Form1))
+            qFatal("the main window did not become active");
+    }
+};
+
+// What the error box showed, if it came up.
+struct ErrorBox {
+    bool shown = false;
+    QString caption;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+};
+
+// Runs `step`; if it opens a message box (the error box is modal, so the
+// step only returns once the box is closed), reads it and presses OK.
+inline ErrorBox closeErrorBox(const std::function<void()>& step)
+{
+    ErrorBox seen;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || !box->isVisible())
+            return;
+        poll.stop();
+        seen = {true, box->windowTitle(), box->text(), box->icon()};
+        box->button(QMessageBox::Ok)->click();
+    });
+    poll.start();
+    step();
+    return seen;
+}
+
+// Runs `step` inside the application's event loop, as the program does, and
+// returns the loop's exit status; -1 when the loop was still running after
+// five seconds (then the test fails rather than hangs).
+inline int statusAfter(const std::function<void()>& step)
+{
+    QTimer::singleShot(0, qApp, step);
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(-1); });
+    guard.start(5000);
+    return QCoreApplication::exec();
+}
