@@ -140,7 +140,7 @@ void DesignLoader::loadInto(QWidget& root, QIODevice& design, const QString& nam
         throw DesignError(QStringLiteral("Fenêtre %1 : %2")
                               .arg(windowLabel(root), errors_.join(QStringLiteral(" ; ")))
                               .toStdString());
-    applyDesignFonts(root, fontScale());
+    applyDesignFonts(root, fontScale(), designStretch());
 }
 
 }  // namespace ohmira::ui

@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 
 namespace ohmira::ui {
@@ -41,13 +42,28 @@ double fontScale()
     return static_cast<double>(QFontMetrics(font).height()) / DesignTextHeight;
 }
 
+int designStretch()
+{
+    static const int stretch = [] {
+        constexpr int DesignWidth = 139;  // of the text below, at 11 px
+        QFont font = QApplication::font();
+        font.setPixelSize(11);
+        const int width =
+            QFontMetrics(font).horizontalAdvance(QStringLiteral("Nombre de LED en parallèle :"));
+        if (width <= DesignWidth)
+            return 100;
+        return std::max(75, static_cast<int>(std::lround(100.0 * DesignWidth / width)));
+    }();
+    return stretch;
+}
+
 int designPixelSize(int points, double scale)
 {
     const double atDesign = std::round(points * DesignDpi / 72.0);
     return static_cast<int>(std::lround(atDesign * scale));
 }
 
-void applyDesignFonts(QWidget& root, double scale)
+void applyDesignFonts(QWidget& root, double scale, int stretch)
 {
     QList<QWidget*> widgets = root.findChildren<QWidget*>();
     widgets.prepend(&root);
@@ -57,6 +73,7 @@ void applyDesignFonts(QWidget& root, double scale)
             QFont font = widget->font();
             if (font.pointSize() > 0) {
                 font.setPixelSize(designPixelSize(font.pointSize(), scale));
+                font.setStretch(stretch);
                 widget->setFont(font);
             }
         }

@@ -6,6 +6,13 @@
 // (8 pt -> 11 px, 10 pt -> 13 px, 12 pt -> 16 px). When the desktop's font
 // resolution differs, fonts and every control position and size are scaled
 // by (text height there) / 13; a window's screen position is not.
+//
+// The layouts also assume the narrow letters of the font they were drawn
+// with: "Nombre de LED en parallèle :" is 139 px wide at 11 px there, where
+// common desktop sans-serifs take 145 to 161 px, enough to push the right
+// half's results out of the window. So when the desktop family is wider, its
+// width is narrowed to match (QFont::setStretch): a family with a condensed
+// face (DejaVu Sans has one) shows that face, another is narrowed by Qt.
 
 class QWidget;
 
@@ -20,9 +27,13 @@ double fontScale();
 //   designPixelSize(8, 16.0 / 13) -> 14
 int designPixelSize(int points, double scale);
 
-// Turns every font size the design set (in points) into pixels, and, when
-// scale is not 1, scales the geometry of every control and the minimum and
-// maximum sizes the design gave.
-void applyDesignFonts(QWidget& root, double scale);
+// The stretch (percent, 75 to 100) that gives the desktop family the
+// designs' letter widths; 100 when it is not wider.
+int designStretch();
+
+// Turns every font size the design set (in points) into pixels at `stretch`,
+// and, when scale is not 1, scales the geometry of every control and the
+// minimum and maximum sizes the design gave.
+void applyDesignFonts(QWidget& root, double scale, int stretch);
 
 }  // namespace ohmira::ui

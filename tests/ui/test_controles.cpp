@@ -227,6 +227,21 @@ private slots:
         QCOMPARE(fontScale(), 1.0);  // the offscreen platform reports 96 dpi
     }
 
+    // Text as wide as the layouts expect: the reference label within a few
+    // pixels of its designed 139, whatever the desktop family.
+    void designLetterWidths()
+    {
+        const int stretch = designStretch();
+        QVERIFY(stretch >= 75 && stretch <= 100);
+        QFont font = QApplication::font();
+        font.setPixelSize(11);
+        font.setStretch(stretch);
+        const int width =
+            QFontMetrics(font).horizontalAdvance(QStringLiteral("Nombre de LED en parallèle :"));
+        QVERIFY2(width <= 139 + 8, qPrintable(QString::number(width)));
+        QVERIFY2(stretch == 100 || width >= 139 - 8, qPrintable(QString::number(width)));
+    }
+
     // At another font resolution, fonts, positions and sizes grow with the
     // text height; the window's screen position does not.
     void scaledDesign()
@@ -248,13 +263,14 @@ private slots:
         auto* button = new QWidget(client);
         button->setGeometry(10, 20, 30, 15);
 
-        applyDesignFonts(root, 2.0);
+        applyDesignFonts(root, 2.0, 87);
         QCOMPARE(root.pos(), QPoint(127, 180));
         QCOMPARE(root.size(), QSize(200, 100));
         QCOMPARE(client->minimumSize(), QSize(160, 80));
         QCOMPARE(root.font().pixelSize(), 22);
         QCOMPARE(heading->font().pixelSize(), 32);
         QVERIFY(heading->font().bold());
+        QCOMPARE(heading->font().stretch(), 87);
         QCOMPARE(button->geometry(), QRect(20, 40, 60, 30));
         QCOMPARE(button->font().pixelSize(), 22);
     }

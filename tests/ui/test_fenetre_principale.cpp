@@ -5,6 +5,7 @@
 
 #include "ui/controls.h"
 #include "ui/design_loader.h"
+#include "ui/fonts.h"
 #include "ui/web.h"
 
 #include <QComboBox>
@@ -183,6 +184,8 @@ private slots:
         QCOMPARE(widget->font().bold(), heading);
         QCOMPARE(widget->font().underline(), heading);
         QCOMPARE(widget->font().family(), QApplication::font().family());
+        QCOMPARE(widget->font().stretch(), designStretch());
+        QVERIFY2(widget->geometry().right() < 840, "beyond the window's right edge");
 
         if (auto* label = qobject_cast<Label*>(widget)) {
             QCOMPARE(label->text(), text);
@@ -270,6 +273,7 @@ private slots:
         row("parallèle Rouge 5 2", true, "Rouge", "5", "2", "85,00", "91,00", "Ohms");
         row("parallèle Vert 12 3", true, "Vert", "12", "3", "163,33", "180,00", "Ohms");
         row("parallèle Vert 12,5 $A", true, "Vert", "12,5", "$A", "51,50", "56,00", "Ohms");
+        row("parallèle Rouge 24 1", true, "Rouge", "24", "1", "1,12", "1,20", "kOhms");
     }
 
     void calculations()
@@ -290,6 +294,10 @@ private slots:
         QVERIFY2(!box.shown, qPrintable(box.text));
         QCOMPARE(text(parallel ? "StaticText2" : "StaticText1"), line1);
         QCOMPARE(text(parallel ? "Label9" : "Label8"), line2);
+        // Such results fit in their half.
+        const int edge = parallel ? 840 : 368;
+        QVERIFY(get<StaticText>(parallel ? "StaticText2" : "StaticText1").geometry().right() < edge);
+        QVERIFY(get<Label>(parallel ? "Label9" : "Label8").geometry().right() < edge);
     }
 
     void errorBoxRightAfterStart()
