@@ -33,6 +33,9 @@ if(TARGET ohmira)
   # Qt loads its window-system plugin at run time, out of dpkg-shlibdeps'
   # sight, and libqt6gui6 only recommends it.
   set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+  # The menu's web pages go to the browser through xdg-open; the
+  # calculators work without it.
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
 endif()
 
 include(CPack)

@@ -2,15 +2,17 @@
 # Installs a built .deb into a fresh minimal Debian 12 system (no compiler,
 # no -dev package, no recommended package) and starts what it ships there, to
 # prove that its Depends line is enough. Needs root, network access to the
-# Debian archive, and the "package" and "test" packages (mmdebstrap, Xvfb).
+# Debian archive, and the "package" and "test" packages (mmdebstrap,
+# xwininfo, Xvfb).
 # Usage: packaging/try-deb.sh BUILD/ohmira_VERSION_ARCH.deb
 set -eu
 [ $# -eq 1 ] && [ -f "$1" ] || { echo "usage: $0 PAQUET.deb" >&2; exit 2; }
 [ "$(id -u)" -eq 0 ] || { echo "$0 : à lancer en root (chroot)" >&2; exit 2; }
 deb=$(realpath "$1")
 work=$(mktemp -d)
-xvfb_pid=""
+xvfb_pid="" watch_pid=""
 cleanup() {
+  [ -z "$watch_pid" ] || kill "$watch_pid" 2>/dev/null || true
   [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
   rm -rf "$work"
 }
@@ -56,11 +58,26 @@ exit \$status
 SCRIPT
 chmod +x "$work/try.sh"
 
+# Notes from outside when the main window, captioned "Ohmira 1.1", is mapped.
+(
+  while :; do
+    if xwininfo -root -tree -display ":$display" 2>/dev/null | grep -q '"Ohmira 1\.1"'; then
+      touch "$work/window-seen"; break
+    fi
+    sleep 0.3
+  done
+) &
+watch_pid=$!
+
 # The customize hooks run with /proc, /dev and /sys mounted in the chroot.
 mmdebstrap --variant=apt --dpkgopt=path-exclude=/usr/share/man/* \
   --customize-hook="cp '$deb' '$work/try.sh' \"\$1/tmp/\"" \
   --customize-hook="chroot \"\$1\" apt-get install -y --no-install-recommends /tmp/$(basename "$deb")" \
   --customize-hook="chroot \"\$1\" dpkg -l | awk '/^ii/ { print \$2 }' | grep -E -- '-dev\$|^(g\\+\\+|gcc|cmake|make)\$' && { echo 'ÉCHEC : paquet de construction présent'; exit 1; } || true" \
+  --customize-hook="chroot \"\$1\" dpkg -L ohmira >'$work/files'" \
   --customize-hook="chroot \"\$1\" /tmp/try.sh" \
   bookworm /dev/null
+if grep -q '^/usr/bin/ohmira$' "$work/files" && [ ! -e "$work/window-seen" ]; then
+  echo "ÉCHEC : la fenêtre « Ohmira 1.1 » n'est jamais apparue"; exit 1
+fi
 echo "Le paquet s'installe et démarre sur un système Debian 12 nu."
