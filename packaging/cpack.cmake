@@ -30,9 +30,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)
 if(TARGET ohmira)
-  # Qt loads its window-system plugin at run time, out of dpkg-shlibdeps'
-  # sight, and libqt6gui6 only recommends it.
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+  # Out of dpkg-shlibdeps' sight: Qt loads its window-system plugin at run
+  # time (libqt6gui6 only recommends it), and the windows are laid out for
+  # DejaVu Sans and its condensed faces, found through fontconfig.
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core, fonts-dejavu-extra")
   # The menu's web pages go to the browser through xdg-open; the
   # calculators work without it.
   set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
