@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QProxyStyle>
+#include <QResource>
 
 #include <limits>
 
@@ -41,16 +42,21 @@ QSize Label::sizeHint() const
 
 void Label::fitText()
 {
+    // While a design is loading, the text, the font and the geometry arrive
+    // in any order, and measuring with a font about to be replaced would load
+    // it for nothing: the label fits itself when polished, before it shows.
+    if (!testAttribute(Qt::WA_WState_Polished))
+        return;
     // resize() keeps the top-left corner where the design put it.
     resize(sizeHint());
 }
 
 bool Label::event(QEvent* event)
 {
-    // The design may set the geometry after the text.
+    const bool handled = QWidget::event(event);
     if (event->type() == QEvent::Polish)
         fitText();
-    return QWidget::event(event);
+    return handled;
 }
 
 void Label::changeEvent(QEvent* event)
@@ -101,17 +107,25 @@ void Picture::setSource(const QString& source)
     naturalSize_ = QSize();
     error_.clear();
 
-    QFile file(source);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error_ = QStringLiteral("image « %1 » illisible : %2").arg(source, file.errorString());
+    // An embedded picture is read where it lies in the program, not copied.
+    const QResource resource(source);
+    if (resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression) {
+        data_ = QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
+                                        static_cast<qsizetype>(resource.size()));
     } else {
+        QFile file(source);
+        if (!file.open(QIODevice::ReadOnly)) {
+            error_ = QStringLiteral("image « %1 » illisible : %2").arg(source, file.errorString());
+            update();
+            return;
+        }
         data_ = file.readAll();
-        const JpegHeader header = readJpegHeader(data_);
-        if (!header.error.isEmpty())
-            error_ = QStringLiteral("image « %1 » : %2").arg(source, header.error);
-        else
-            naturalSize_ = header.size;
     }
+    const JpegHeader header = readJpegHeader(data_);
+    if (!header.error.isEmpty())
+        error_ = QStringLiteral("image « %1 » : %2").arg(source, header.error);
+    else
+        naturalSize_ = header.size;
     update();
 }
 
@@ -191,9 +205,39 @@ void PrefixListView::keyboardSearch(const QString& text)
 ComboBox::ComboBox(QWidget* parent) : QComboBox(parent)
 {
     setEditable(false);
-    setStyle(dropDownStyle());
-    setView(new PrefixListView);
     setMaxVisibleItems(8);
+}
+
+// The list and its view are built when first needed, as QComboBox itself
+// does: a closed list costs less to create. Keys reach the view's search.
+void ComboBox::usePrefixView()
+{
+    if (hasPrefixView_)
+        return;
+    hasPrefixView_ = true;
+    setView(new PrefixListView);
+}
+
+void ComboBox::keyPressEvent(QKeyEvent* event)
+{
+    usePrefixView();
+    QComboBox::keyPressEvent(event);
+}
+
+void ComboBox::inputMethodEvent(QInputMethodEvent* event)
+{
+    usePrefixView();
+    QComboBox::inputMethodEvent(event);
+}
+
+void ComboBox::showPopup()
+{
+    usePrefixView();
+    // Given only now, for the same reason: the closed list looks the same.
+    QStyle* const style = dropDownStyle();
+    if (this->style() != style)
+        setStyle(style);
+    QComboBox::showPopup();
 }
 
 // ---- Edit -------------------------------------------------------------------

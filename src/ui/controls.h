@@ -12,7 +12,8 @@
 namespace ohmira::ui {
 
 // One line of text on an opaque background (the window colour), sized to
-// its text: a longer text widens it to the right, its left edge stays.
+// its text: a longer text widens it to the right, its left edge stays. (It
+// measures itself from the time it is polished, just before it first shows.)
 class Label : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QString text READ text WRITE setText)
@@ -113,6 +114,17 @@ class ComboBox : public QComboBox {
     Q_OBJECT
 public:
     explicit ComboBox(QWidget* parent = nullptr);
+
+    void showPopup() override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+
+private:
+    void usePrefixView();
+
+    bool hasPrefixView_ = false;
 };
 
 // A one-line edit field without length limit that selects its whole text

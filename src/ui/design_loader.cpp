@@ -126,7 +126,16 @@ void DesignLoader::loadInto(QWidget& root, QIODevice& design, const QString& nam
     errors_.clear();
     root.setProperty(DesignProperty, QFileInfo(name).fileName());
 
-    QWidget* const loaded = load(&design, nullptr);
+    // The design's fonts are set aside (see DesignFontProperty) and given
+    // their final form by applyDesignFonts() below.
+    if (!design.isOpen() && !design.open(QIODevice::ReadOnly))
+        throw DesignError(
+            QStringLiteral("Fenêtre %1 : %2").arg(name, design.errorString()).toStdString());
+    QByteArray ui = design.readAll();
+    ui.replace(R"(<property name="font">)",
+               QByteArray(R"(<property name=")") + DesignFontProperty + R"(" stdset="0">)");
+    QBuffer buffer(&ui);
+    QWidget* const loaded = load(&buffer, nullptr);
     if (loaded == nullptr && errors_.isEmpty())
         errors_ << errorString();
     if (loaded != nullptr && loaded != &root) {

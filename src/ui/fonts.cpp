@@ -1,7 +1,9 @@
 #include "ui/fonts.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QFontMetrics>
+#include <QVariant>
 #include <QScreen>
 #include <QWidget>
 
@@ -45,11 +47,14 @@ double fontScale()
 int designStretch()
 {
     static const int stretch = [] {
-        constexpr int DesignWidth = 139;  // of the text below, at 11 px
-        QFont font = QApplication::font();
-        font.setPixelSize(11);
-        const int width =
-            QFontMetrics(font).horizontalAdvance(QStringLiteral("Nombre de LED en parallèle :"));
+        constexpr double DesignWidth = 139;  // of the text below, at 11 px
+        // Measured with the application font, which the menus load anyway,
+        // and brought to 11 px: widths grow in proportion to the size.
+        const QFont font = QApplication::font();
+        const QFontMetricsF metrics(font);
+        const double width =
+            metrics.horizontalAdvance(QStringLiteral("Nombre de LED en parallèle :")) * 11.0 /
+            QFontInfo(font).pixelSize();
         if (width <= DesignWidth)
             return 100;
         return std::max(75, static_cast<int>(std::lround(100.0 * DesignWidth / width)));
@@ -69,13 +74,14 @@ void applyDesignFonts(QWidget& root, double scale, int stretch)
     widgets.prepend(&root);
     for (QWidget* widget : widgets) {
         // Only fonts the design set on this very widget; the others inherit.
-        if (widget->testAttribute(Qt::WA_SetFont)) {
-            QFont font = widget->font();
-            if (font.pointSize() > 0) {
+        const QVariant designed = widget->property(DesignFontProperty);
+        if (designed.isValid()) {
+            QFont font = designed.value<QFont>();
+            if (font.pointSize() > 0)
                 font.setPixelSize(designPixelSize(font.pointSize(), scale));
-                font.setStretch(stretch);
-                widget->setFont(font);
-            }
+            font.setStretch(stretch);
+            widget->setFont(font);
+            widget->setProperty(DesignFontProperty, QVariant());
         }
         if (scale == 1.0)
             continue;

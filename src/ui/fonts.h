@@ -31,9 +31,15 @@ int designPixelSize(int points, double scale);
 // designs' letter widths; 100 when it is not wider.
 int designStretch();
 
-// Turns every font size the design set (in points) into pixels at `stretch`,
-// and, when scale is not 1, scales the geometry of every control and the
-// minimum and maximum sizes the design gave.
+// Where the loader keeps a font the design gives a widget until it is
+// turned into the font shown (a widget showing text with it first would load
+// a font that is about to be replaced, at every start-up).
+inline constexpr const char* DesignFontProperty = "ohmiraDesignFont";
+
+// Gives every widget that has a design font (DesignFontProperty) that font,
+// its point size turned into pixels, at `stretch`; and, when scale is not 1,
+// scales the geometry of every control and the minimum and maximum sizes the
+// design gave.
 void applyDesignFonts(QWidget& root, double scale, int stretch);
 
 }  // namespace ohmira::ui

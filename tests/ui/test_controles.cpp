@@ -64,6 +64,7 @@ private slots:
             QTest::keyClicks(&combo, parts[i]);
         }
         QCOMPARE(combo.currentText(), selected);
+        QVERIFY(qobject_cast<PrefixListView*>(combo.view()) != nullptr);
     }
 
     // The same rule applies in the open list; it shows 8 rows, so the
@@ -117,6 +118,10 @@ private slots:
         auto* text = new StaticText(&window);
         label->move(48, 288);
         text->move(48, 256);
+        label->setText(QStringLiteral("avant"));
+        QCOMPARE(label->size(), QSize(100, 30));  // not measured before it is polished
+        window.ensurePolished();
+        QCOMPARE(label->width(), label->fontMetrics().horizontalAdvance(QStringLiteral("avant")));
         for (const QString& s : {QStringLiteral("Soit en normalisé :"),
                                  QStringLiteral("Soit en normalisé : 51000000000000,00 kOhms"),
                                  QStringLiteral("court")}) {
@@ -249,7 +254,7 @@ private slots:
         QWidget root;
         QFont f;
         f.setPointSize(8);
-        root.setFont(f);
+        root.setProperty(DesignFontProperty, f);
         root.move(127, 180);
         root.resize(100, 50);
         auto* client = new QWidget(&root);
@@ -258,7 +263,7 @@ private slots:
         QFont h;
         h.setPointSize(12);
         h.setBold(true);
-        heading->setFont(h);
+        heading->setProperty(DesignFontProperty, h);
         heading->setText(QStringLiteral("Titre"));
         auto* button = new QWidget(client);
         button->setGeometry(10, 20, 30, 15);
@@ -273,6 +278,8 @@ private slots:
         QCOMPARE(heading->font().stretch(), 87);
         QCOMPARE(button->geometry(), QRect(20, 40, 60, 30));
         QCOMPARE(button->font().pixelSize(), 22);
+        QCOMPARE(button->font().stretch(), 87);
+        QVERIFY(!heading->property(DesignFontProperty).isValid());
     }
 };
 
