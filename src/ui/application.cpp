@@ -32,7 +32,10 @@ void Application::readDecimalSeparator()
 {
     // QLocale() is the system locale until someone calls QLocale::setDefault,
     // which this program never does (tests do, to pin theirs).
-    separator_ = separateurOuPoint(QLocale().decimalPoint().toStdString());
+    // One character that cannot be mistaken for part of a number; any other
+    // answer falls back to ".".
+    const std::string point = QLocale().decimalPoint().toStdString();
+    separator_ = separateurUtilisable(point) ? point : separateurOuPoint("");
 }
 
 bool Application::event(QEvent* event)
