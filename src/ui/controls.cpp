@@ -2,9 +2,9 @@
 
 #include "ui/jpeg.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFocusEvent>
-#include <QCoreApplication>
 #include <QPainter>
 #include <QPointer>
 #include <QProxyStyle>

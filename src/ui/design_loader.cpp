@@ -126,12 +126,12 @@ void DesignLoader::loadInto(QWidget& root, QIODevice& design, const QString& nam
     errors_.clear();
     root.setProperty(DesignProperty, QFileInfo(name).fileName());
 
-    // The design's fonts are set aside (see DesignFontProperty) and given
-    // their final form by applyDesignFonts() below.
     if (!design.isOpen() && !design.open(QIODevice::ReadOnly))
         throw DesignError(
             QStringLiteral("Fenêtre %1 : %2").arg(name, design.errorString()).toStdString());
     QByteArray ui = design.readAll();
+    // The design's fonts are set aside (see DesignFontProperty) and given
+    // their final form by applyDesignFonts() below.
     ui.replace(R"(<property name="font">)",
                QByteArray(R"(<property name=")") + DesignFontProperty + R"(" stdset="0">)");
     QBuffer buffer(&ui);
