@@ -215,6 +215,10 @@ void ComboBox::usePrefixView()
     if (hasPrefixView_)
         return;
     hasPrefixView_ = true;
+    // The style first: the list's container reads it when given the view
+    // (with the menu-like popup it would turn the scroll bar off). Given only
+    // now, for the same reason as the view: the closed list looks the same.
+    setStyle(dropDownStyle());
     setView(new PrefixListView);
 }
 
@@ -233,10 +237,6 @@ void ComboBox::inputMethodEvent(QInputMethodEvent* event)
 void ComboBox::showPopup()
 {
     usePrefixView();
-    // Given only now, for the same reason: the closed list looks the same.
-    QStyle* const style = dropDownStyle();
-    if (this->style() != style)
-        setStyle(style);
     QComboBox::showPopup();
 }
 

@@ -83,6 +83,8 @@ private slots:
         QVERIFY(view->viewport()->height() >= 8 * row);
         QVERIFY(view->viewport()->height() < 9 * row);
         QVERIFY(view->verticalScrollBar()->maximum() > 0);
+        QVERIFY(view->verticalScrollBar()->isVisible());
+        QVERIFY(view->window()->geometry().top() >= combo.mapToGlobal(QPoint(0, 0)).y());
 
         QTest::keyClicks(view, QStringLiteral("ul"));
         QCOMPARE(view->currentIndex().row(), 7);
