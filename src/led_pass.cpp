@@ -52,7 +52,8 @@ void TForm1::checkColourLists()
     for (const ohmira::ui::ComboBox* list : {ComboBox1, ComboBox2}) {
         bool same = list->count() == ohmira::NombreCouleurs;
         for (int i = 0; same && i < list->count(); ++i)
-            same = list->itemText(i).toStdString() == ohmira::NomsCouleurs[static_cast<std::size_t>(i)];
+            same = list->itemText(i).toStdString() ==
+                   ohmira::NomsCouleurs[static_cast<std::size_t>(i)];
         if (!same)
             throw ohmira::ui::DesignError(
                 QStringLiteral("Fenêtre %1 : %2 ne liste pas les couleurs du calcul")

@@ -59,7 +59,8 @@ void bindHandlers(QWidget& root, std::initializer_list<Handler> handlers)
             const QString name = object->property(property.constData()).toString();
             const auto found = byName.find(name);
             if (found == byName.end()) {
-                errors << QStringLiteral("%1 nomme un gestionnaire inconnu « %2 »").arg(where, name);
+                errors << QStringLiteral("%1 nomme un gestionnaire inconnu « %2 »")
+                              .arg(where, name);
                 continue;
             }
             auto call = guarded(app, found->second->call);

@@ -130,7 +130,8 @@ private slots:
             label->setText(s);
             text->setText(s);
             const QFontMetrics metrics(label->font());
-            QCOMPARE(label->geometry(), QRect(48, 288, metrics.horizontalAdvance(s), metrics.height()));
+            QCOMPARE(label->geometry(),
+                     QRect(48, 288, metrics.horizontalAdvance(s), metrics.height()));
             QCOMPARE(text->geometry(),
                      QRect(48, 256, metrics.horizontalAdvance(s) + 4, metrics.height() + 4));
         }

@@ -168,7 +168,8 @@ private slots:
             << design(R"(<widget class="QPushButton" name="Button1">
    <property name="OnClick" stdset="0"><string>Button9Click</string></property>
   </widget>)" + Button)
-            << "Fenêtre Essai (essai.ui) : Button1.OnClick nomme un gestionnaire inconnu « Button9Click »";
+            << "Fenêtre Essai (essai.ui) : "
+               "Button1.OnClick nomme un gestionnaire inconnu « Button9Click »";
         QTest::newRow("gestionnaire lié à rien")
             << design("")
             << "Fenêtre Essai (essai.ui) : le gestionnaire Button1Click n'est lié à rien";
@@ -176,7 +177,8 @@ private slots:
             << design(R"(<widget class="ohmira::ui::Label" name="Label1">
    <property name="OnClick" stdset="0"><string>Button1Click</string></property>
   </widget>)" + Button)
-            << "Fenêtre Essai (essai.ui) : Label1.OnClick : événement impossible pour un ohmira::ui::Label";
+            << "Fenêtre Essai (essai.ui) : "
+               "Label1.OnClick : événement impossible pour un ohmira::ui::Label";
         QTest::newRow("classe inconnue")
             << design(R"(<widget class="QLabel" name="Label1"/>)" + Button)
             << "Fenêtre Essai (essai.ui) : classe inconnue QLabel (contrôle Label1)";
@@ -193,9 +195,11 @@ private slots:
             << design(R"(<widget class="ohmira::ui::Picture" name="Image1">
    <property name="source"><string>:/designs/led_pass.ui</string></property>
   </widget>)" + Button)
-            << "Fenêtre Essai (essai.ui) : Image1 : image « :/designs/led_pass.ui » : Not a JPEG file";
-        QTest::newRow("XML incorrect") << QByteArray("<ui version=\"4.0\"><widget")
-                                       << "Fenêtre essai.ui : An error has occurred while reading the UI file";
+            << "Fenêtre Essai (essai.ui) : "
+               "Image1 : image « :/designs/led_pass.ui » : Not a JPEG file";
+        QTest::newRow("XML incorrect")
+            << QByteArray("<ui version=\"4.0\"><widget")
+            << "Fenêtre essai.ui : An error has occurred while reading the UI file";
         QTest::newRow("réglage de fenêtre absent")
             << design(Button).replace("screenPosition", "position")
             << "Fenêtre Essai (essai.ui) : réglage screenPosition absent ou du mauvais type";
@@ -228,8 +232,10 @@ private slots:
         try {
             control<Edit>(root, "Edit1");
         } catch (const DesignError& e) {
-            QCOMPARE(QString::fromUtf8(e.what()),
-                     QStringLiteral("Fenêtre Essai (essai.ui) : contrôle Edit1 (ohmira::ui::Edit) introuvable"));
+            QCOMPARE(
+                QString::fromUtf8(e.what()),
+                QStringLiteral(
+                    "Fenêtre Essai (essai.ui) : contrôle Edit1 (ohmira::ui::Edit) introuvable"));
         }
     }
 

@@ -296,7 +296,8 @@ private slots:
         QCOMPARE(text(parallel ? "Label9" : "Label8"), line2);
         // Such results fit in their half.
         const int edge = parallel ? 840 : 368;
-        QVERIFY(get<StaticText>(parallel ? "StaticText2" : "StaticText1").geometry().right() < edge);
+        QVERIFY(get<StaticText>(parallel ? "StaticText2" : "StaticText1").geometry().right() <
+                edge);
         QVERIFY(get<Label>(parallel ? "Label9" : "Label8").geometry().right() < edge);
     }
 
@@ -338,7 +339,8 @@ private slots:
             {"Edit1", "", "Button1", "'' n'est pas une valeur en virgule flottante correcte."},
             {"Edit3", "3 ", "Button2", "'3 ' n'est pas une valeur entière correcte."},
             {"Edit3", "0", "Button2", "Division par zéro en virgule flottante."},
-            {"Edit2", "abc", "Button2", "'abc' n'est pas une valeur en virgule flottante correcte."},
+            {"Edit2", "abc", "Button2",
+             "'abc' n'est pas une valeur en virgule flottante correcte."},
         };
         for (const Case& c : cases) {
             typeInto(c.field, QString::fromUtf8(c.typed));
@@ -356,7 +358,8 @@ private slots:
         QCOMPARE(text("StaticText1"), Rouge5Ligne1);
         QCOMPARE(text("Label8"), Rouge5Ligne2);
         calculateSeries(QStringLiteral("Bleu"), QStringLiteral("12"));
-        QCOMPARE(text("StaticText2"), QStringLiteral("Il vous faut une resistance de : 163,33 Ohms"));
+        QCOMPARE(text("StaticText2"),
+                 QStringLiteral("Il vous faut une resistance de : 163,33 Ohms"));
         QCOMPARE(text("Label9"), QStringLiteral("Soit en normalisé : 180,00 Ohms"));
         QCOMPARE(get<ComboBox>("ComboBox2").currentText(), QStringLiteral("Vert"));
     }
@@ -382,7 +385,8 @@ private slots:
         setLocale(QLocale::c());
         QCOMPARE(Application::instance().decimalSeparator(), std::string("."));
         calculateSeries(QStringLiteral("Rouge"), QStringLiteral("5"));
-        QCOMPARE(text("StaticText1"), QStringLiteral("Il vous faut une resistance de : 170.00 Ohms"));
+        QCOMPARE(text("StaticText1"),
+                 QStringLiteral("Il vous faut une resistance de : 170.00 Ohms"));
         typeInto("Edit1", QStringLiteral("12,5"));
         QCOMPARE(closeErrorBox([&] { click("Button1"); }).text,
                  QStringLiteral("'12,5' n'est pas une valeur en virgule flottante correcte."));
