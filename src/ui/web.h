@@ -10,10 +10,10 @@ namespace ohmira::ui {
 inline const QUrl PageLed{QStringLiteral(
     "https://fr.wikipedia.org/wiki/Diode_%C3%A9lectroluminescente")};
 
-// The summary table's link: an LED's characteristics, its threshold
-// (forward) voltage and how to measure it.
+// The summary table's link: the diode, its threshold (forward) voltage and
+// the current-voltage curve that shows it.
 inline const QUrl PageTensionSeuil{QStringLiteral(
-    "https://lense.institutoptique.fr/mine/caracteristiques-dune-led/")};
+    "https://fr.wikipedia.org/wiki/Diode")};
 
 // Hands the page to the desktop's browser. Whether that worked is not
 // reported: there is nothing the user could do about it here.
