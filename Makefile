@@ -5,20 +5,22 @@ FUZZ_SECONDS ?= 30
 
 .PHONY: run test build deps-run deps-test clean
 
-run: deps-run build
-	@echo "== ohmira-calc serie rouge 5"
-	@$(BUILD)/tools/ohmira-calc --separateur , serie rouge 5
-	@echo "== ohmira-calc parallele vert 12 3"
-	@$(BUILD)/tools/ohmira-calc --separateur , parallele vert 12 3
-	@echo "== ohmira-calc parallele rouge 5 0"
-	-@$(BUILD)/tools/ohmira-calc --separateur , parallele rouge 5 0
+run: deps-run
+	$(MAKE) build CMAKE_OPTIONS="-DBUILD_TESTING=OFF -DOHMIRA_BENCH=OFF"
+	@if [ -z "$${DISPLAY:-}$${WAYLAND_DISPLAY:-}" ]; then \
+	  echo "Ohmira est une application de bureau : lancez « make run » depuis une session graphique."; \
+	  echo "Sans bureau, essayez la calculatrice : $(BUILD)/tools/ohmira-calc serie rouge 5"; \
+	  exit 1; \
+	fi
+	$(BUILD)/src/ohmira
 
-test: deps-test build
+test: deps-test
+	$(MAKE) build CMAKE_OPTIONS="-DBUILD_TESTING=ON -DOHMIRA_BENCH=ON"
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	fuzz/run.sh $(FUZZ_SECONDS)
 
 build:
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_OPTIONS)
 	cmake --build $(BUILD) -j $(JOBS)
 
 deps-run:
