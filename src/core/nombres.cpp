@@ -3,6 +3,8 @@
 #include "core/etendu.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 
@@ -45,22 +47,9 @@ int valeurHexa(char c)
     return -1;
 }
 
-// Adds one unit of the last place to a string of decimal digits.
-void incrementer(std::string& chiffres)
-{
-    for (auto i = chiffres.size(); i-- > 0;) {
-        if (chiffres[i] != '9') {
-            ++chiffres[i];
-            return;
-        }
-        chiffres[i] = '0';
-    }
-    chiffres.insert(chiffres.begin(), '1');
-}
-
 struct Decimal {
-    std::string chiffres;  // 18 digits, the first non-zero
-    int exposant;          // value = 0.d1d2... * 10^(exposant + 1)
+    std::array<char, 18> chiffres;  // the first one non-zero
+    int exposant;                   // of the first digit
 };
 
 // The 18 significant digits of a normal, non-zero magnitude.
@@ -79,7 +68,9 @@ Decimal dixHuitChiffres(long double m)
         d /= 10;
         ++e;
     }
-    return {std::to_string(d), e};
+    Decimal r{{}, e};
+    std::to_chars(r.chiffres.data(), r.chiffres.data() + r.chiffres.size(), d);
+    return r;
 }
 
 }  // namespace
@@ -211,38 +202,54 @@ std::string ecrireFixe(double valeur, std::string_view separateur)
     std::string sortie;
 
     if (d.exposant >= 18) {
-        std::string reste = d.chiffres.substr(1);
-        reste.erase(reste.find_last_not_of('0') + 1);
+        std::size_t n = d.chiffres.size();
+        while (d.chiffres[n - 1] == '0')
+            --n;
         if (negatif)
             sortie += '-';
         sortie += d.chiffres[0];
-        if (!reste.empty())
-            sortie.append(separateur).append(reste);
-        std::string e = std::to_string(d.exposant);
-        return sortie + 'E' + (e.size() < 2 ? "0" : "") + e;
+        if (n > 1)
+            sortie.append(separateur).append(d.chiffres.data() + 1, n - 1);
+        char e[8];
+        const auto fin = std::to_chars(e, e + sizeof e, d.exposant).ptr;
+        return sortie.append("E").append(e, fin);
     }
 
-    // Digits down to the hundredths, rounded half away from zero on the
-    // digit string itself.
+    // The value in hundredths as a digit string (at most 21 digits), rounded
+    // half away from zero on the digit string itself, with room in front for
+    // a carry and for the zeros of "0,0x".
     const int garder = d.exposant + 3;
-    std::string centiemes;
+    std::array<char, 24> tampon{};
+    char* debut = tampon.data() + 3;
+    std::size_t n;
     if (garder <= 0) {
-        centiemes = garder == 0 && d.chiffres[0] >= '5' ? "1" : "0";
-    } else if (garder < 18) {
-        centiemes = d.chiffres.substr(0, static_cast<std::size_t>(garder));
-        if (d.chiffres[static_cast<std::size_t>(garder)] >= '5')
-            incrementer(centiemes);
+        *debut = garder == 0 && d.chiffres[0] >= '5' ? '1' : '0';
+        n = 1;
     } else {
-        centiemes = d.chiffres + std::string(static_cast<std::size_t>(garder - 18), '0');
+        n = static_cast<std::size_t>(garder);
+        for (std::size_t i = 0; i < n; ++i)
+            debut[i] = i < d.chiffres.size() ? d.chiffres[i] : '0';
+        if (n < d.chiffres.size() && d.chiffres[n] >= '5') {
+            std::size_t i = n;
+            while (i > 0 && debut[i - 1] == '9')
+                debut[--i] = '0';
+            if (i > 0) {
+                ++debut[i - 1];
+            } else {
+                *--debut = '1';
+                ++n;
+            }
+        }
     }
-    if (centiemes.size() < 3)
-        centiemes.insert(0, 3 - centiemes.size(), '0');
-    const bool zero = centiemes.find_first_not_of('0') == std::string::npos;
+    while (n < 3) {
+        *--debut = '0';
+        ++n;
+    }
+    const bool zero = std::all_of(debut, debut + n, [](char c) { return c == '0'; });
+    sortie.reserve(n + separateur.size() + 1);
     if (negatif && !zero)
         sortie += '-';
-    sortie.append(centiemes, 0, centiemes.size() - 2);
-    sortie.append(separateur);
-    sortie.append(centiemes, centiemes.size() - 2, 2);
+    sortie.append(debut, n - 2).append(separateur).append(debut + n - 2, 2);
     return sortie;
 }
 

@@ -3,6 +3,7 @@
 #include "core/erreurs.h"
 #include "core/etendu.h"
 
+#include <algorithm>
 #include <cfenv>
 #include <cmath>
 #include <cstdio>
@@ -93,10 +94,13 @@ double ValeurNormalisee(double valeur)
     int k = static_cast<int>(std::floor(std::log10(valeur))) - 2;
     while (auDessus(SerieE24.front(), k, valeur))
         --k;
-    for (;; ++k)
-        for (const std::int32_t entree : SerieE24)
-            if (auDessus(entree, k, valeur))
-                return valeurE24(entree, k);
+    for (;; ++k) {
+        const auto premier = std::partition_point(SerieE24.begin(), SerieE24.end(), [&](std::int32_t entree) {
+            return !auDessus(entree, k, valeur);
+        });
+        if (premier != SerieE24.end())
+            return valeurE24(*premier, k);
+    }
 }
 
 }  // namespace ohmira
