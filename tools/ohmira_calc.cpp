@@ -2,6 +2,7 @@
 // JSON Lines filter (--batch).
 
 #include "core/couleurs.h"
+#include "core/details.h"
 #include "core/erreurs.h"
 #include "core/nombres.h"
 #include "core/requetes.h"
@@ -25,6 +26,7 @@ const char* const Aide =
     "Usage : ohmira-calc [--separateur C] serie COULEUR TENSION\n"
     "        ohmira-calc [--separateur C] parallele COULEUR TENSION NOMBRE\n"
     "        ohmira-calc [--separateur C] --batch\n"
+    "        (--details après serie ou parallele pour en savoir plus)\n"
     "\n"
     "Calcule la résistance à placer en série avec une LED (serie) ou avec\n"
     "NOMBRE LED identiques montées en parallèle (parallele), pour un courant\n"
@@ -37,8 +39,10 @@ const char* const Aide =
     "  NOMBRE             nombre de LED en parallèle\n"
     "  --separateur C     séparateur décimal (par défaut celui de la langue\n"
     "                     de l'utilisateur, « . » s'il ne peut être lu)\n"
+    "  --details          ajoute le courant dans les LED, la puissance dans la\n"
+    "                     résistance (et celle à acheter) et son code couleur\n"
     "  --batch            lit une requête JSON par ligne sur l'entrée standard\n"
-    "                     et écrit une réponse JSON par ligne\n"
+    "                     et écrit une réponse JSON par ligne (avec \"details\")\n"
     "  --help             affiche cette aide\n"
     "\n"
     "Exemple : ohmira-calc --separateur , serie rouge 5\n"
@@ -71,6 +75,17 @@ std::string texteChamp(const json& requete, const char* cle)
     return it->get<std::string>();
 }
 
+// Numbers for programs: amperes and watts, the rating (null above 10 W) and
+// the bands (empty when the value has no colour code).
+json enJson(const Details& d)
+{
+    return {{"current_per_led", static_cast<double>(d.courantLed)},
+            {"current_total", static_cast<double>(d.courantTotal)},
+            {"power", static_cast<double>(d.puissance)},
+            {"rating", d.calibre ? json(*d.calibre) : json(nullptr)},
+            {"bands", d.bandes ? json(*d.bandes) : json::array()}};
+}
+
 json repondre(const std::string& ligne, const std::string& separateurParDefaut)
 {
     try {
@@ -101,7 +116,7 @@ json repondre(const std::string& ligne, const std::string& separateurParDefaut)
             circuit == "series"
                 ? calculSerie(index, tension, separateur)
                 : calculParallele(index, tension, texteChamp(requete, "count"), separateur);
-        return {{"line1", r.ligne1}, {"line2", r.ligne2}};
+        return {{"line1", r.ligne1}, {"line2", r.ligne2}, {"details", enJson(r.details)}};
     } catch (const Erreur& e) {
         return {{"error", e.nomClasse()}, {"message", messageBoite(e.what())}};
     } catch (const ErreurRequete& e) {
@@ -139,6 +154,7 @@ int main(int argc, char** argv)
     std::vector<std::string> positionnels;
     std::string separateur;
     bool enLot = false;
+    bool details = false;
     bool separateurDonne = false;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
@@ -148,6 +164,8 @@ int main(int argc, char** argv)
         }
         if (a == "--batch") {
             enLot = true;
+        } else if (a == "--details") {
+            details = true;
         } else if (a == "--separateur") {
             if (++i == argc)
                 return usage("--separateur attend un caractère");
@@ -189,6 +207,9 @@ int main(int argc, char** argv)
                                ? calculSerie(couleur, positionnels[2], separateur)
                                : calculParallele(couleur, positionnels[2], positionnels[3], separateur);
         std::cout << r.ligne1 << '\n' << r.ligne2 << '\n';
+        if (details)
+            for (const std::string& ligne : lignesDetails(r.details, separateur))
+                std::cout << ligne << '\n';
         return 0;
     } catch (const Erreur& e) {
         std::cerr << messageBoite(e.what()) << '\n';

@@ -41,14 +41,21 @@ void verifierPositive(double resistance, double seuil, std::string_view separate
             ecrireFixe(seuil, separateur) + " V");
 }
 
-Resultat lignes(double resistance, std::string_view separateur)
+Resultat resultat(double resistance, long double tension, double seuil, int nombre,
+                  std::string_view separateur)
 {
     std::string unite;
     AdapterUnite(resistance, unite);
     const double normalisee = ValeurNormalisee(resistance);
-    const std::string fin = " " + unite;
-    return {"Il vous faut une resistance de : " + ecrireFixe(resistance, separateur) + fin,
-            "Soit en normalisé : " + ecrireFixe(normalisee, separateur) + fin};
+    const long double ohms = unite == "kOhms"   ? normalisee * 1000.0L
+                             : unite == "mOhms" ? normalisee / 1000.0L
+                                                : normalisee;
+    const auto ligne = [&](std::string_view debut, double valeur) {
+        std::string texte(debut);
+        return texte.append(ecrireFixe(valeur, separateur)).append(" ").append(unite);
+    };
+    return {ligne("Il vous faut une resistance de : ", resistance), ligne("Soit en normalisé : ", normalisee),
+            detailler(tension, seuil, nombre, static_cast<double>(ohms))};
 }
 
 }  // namespace
@@ -59,7 +66,7 @@ Resultat calculSerie(int couleur, std::string_view tension, std::string_view sep
     const long double v = lireTension(tension, separateur);
     const double r = stocker((v - seuil) / CourantLed);
     verifierPositive(r, seuil, separateur);
-    return lignes(r, separateur);
+    return resultat(r, v, seuil, 1, separateur);
 }
 
 Resultat calculParallele(int couleur, std::string_view tension, std::string_view nombre,
@@ -77,7 +84,7 @@ Resultat calculParallele(int couleur, std::string_view tension, std::string_view
     }
     const double r = stocker(difference / diviseur);
     verifierPositive(r, seuil, separateur);
-    return lignes(r, separateur);
+    return resultat(r, v, seuil, n, separateur);
 }
 
 }  // namespace ohmira

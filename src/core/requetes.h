@@ -3,6 +3,8 @@
 // its two result lines. They throw an Erreur (see core/erreurs.h) instead of
 // returning a result when an input or the arithmetic fails.
 
+#include "core/details.h"
+
 #include <string>
 #include <string_view>
 
@@ -11,6 +13,7 @@ namespace ohmira {
 struct Resultat {
     std::string ligne1;  // "Il vous faut une resistance de : 170,00 Ohms"
     std::string ligne2;  // "Soit en normalisé : 180,00 Ohms"
+    Details details;     // current, power and colour code with the standard value
 };
 
 // Current through every LED: 20 mA.

@@ -1,6 +1,7 @@
 // The real ohmira-calc binary, run through the shell as a user would.
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <cstdio>
 #include <cstdlib>
@@ -9,6 +10,7 @@
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -107,14 +109,57 @@ TEST(OhmiraCalc, BatchAnswersEveryLineInOrder)
         R"j({"circuit": "series", "colour": 8, "voltage": "3.5"})j" "\n";
     const Sortie s = lancer("--batch", entree);
     EXPECT_EQ(s.code, 0);
+
+    using nlohmann::json;
+    const auto lignes = [](const char* l1, const char* l2) { return json{{"line1", l1}, {"line2", l2}}; };
+    const auto erreur = [](const char* classe, const char* message) {
+        return json{{"error", classe}, {"message", message}};
+    };
+    const json attendu[] = {
+        lignes("Il vous faut une resistance de : 170,00 Ohms", "Soit en normalisé : 180,00 Ohms"),
+        lignes("Il vous faut une resistance de : 0.17 Ohms", "Soit en normalisé : 0.18 Ohms"),
+        erreur("EInvalidOp", "Opération en virgule flottante incorrecte."),
+        erreur("EConvertError", "'En Volt' n'est pas une valeur en virgule flottante correcte."),
+        erreur("BadRequest", "Requête incorrecte : JSON illisible"),
+        erreur("BadRequest", "Requête incorrecte : le champ « colour » doit être un entier de 0 à 8"),
+        erreur("BadRequest", "Requête incorrecte : le champ « count » doit être un texte"),
+        erreur("BadRequest", "Requête incorrecte : le champ « separator » doit être un seul caractère "
+                             "(ni chiffre, ni blanc, ni signe, ni « e »)"),
+        erreur("ETensionInsuffisante",
+               "La tension du générateur doit dépasser la tension de seuil de la LED : 3.50 V."),
+    };
+    std::istringstream sortie(s.out);
+    std::string ligne;
+    std::vector<json> recu;
+    while (std::getline(sortie, ligne))
+        recu.push_back(json::parse(ligne));
+    ASSERT_EQ(recu.size(), std::size(attendu));
+    for (std::size_t i = 0; i < recu.size(); ++i) {
+        json sansDetails = recu[i];
+        sansDetails.erase("details");
+        EXPECT_EQ(sansDetails, attendu[i]) << i;
+        EXPECT_EQ(recu[i].contains("details"), recu[i].contains("line1")) << i;
+    }
+    // Numbers in amperes and watts, the rating (none above 10 W), the bands.
+    const json& d = recu[0]["details"];
+    EXPECT_NEAR(d["current_per_led"].get<double>(), 3.4 / 180, 1e-12);
+    EXPECT_NEAR(d["power"].get<double>(), 3.4 * 3.4 / 180, 1e-12);
+    EXPECT_EQ(d["rating"], 0.25);
+    EXPECT_EQ(d["bands"], json({"marron", "gris", "marron", "or"}));
+    EXPECT_NEAR(recu[1]["details"]["current_total"].get<double>(), 3.4 / 0.18, 1e-9);
+    EXPECT_TRUE(recu[1]["details"]["rating"].is_null());
+}
+
+TEST(OhmiraCalc, DetailsFollowTheTwoLines)
+{
+    const Sortie s = lancer("--separateur , --details parallele rouge 12 10");
+    EXPECT_EQ(s.code, 0);
     EXPECT_EQ(s.out,
-              R"j({"line1":"Il vous faut une resistance de : 170,00 Ohms","line2":"Soit en normalisé : 180,00 Ohms"})j" "\n"
-              R"j({"line1":"Il vous faut une resistance de : 0.17 Ohms","line2":"Soit en normalisé : 0.18 Ohms"})j" "\n"
-              R"j({"error":"EInvalidOp","message":"Opération en virgule flottante incorrecte."})j" "\n"
-              R"j({"error":"EConvertError","message":"'En Volt' n'est pas une valeur en virgule flottante correcte."})j" "\n"
-              R"j({"error":"BadRequest","message":"Requête incorrecte : JSON illisible"})j" "\n"
-              R"j({"error":"BadRequest","message":"Requête incorrecte : le champ « colour » doit être un entier de 0 à 8"})j" "\n"
-              R"j({"error":"BadRequest","message":"Requête incorrecte : le champ « count » doit être un texte"})j" "\n"
-              R"j({"error":"BadRequest","message":"Requête incorrecte : le champ « separator » doit être un seul caractère (ni chiffre, ni blanc, ni signe, ni « e »)"})j" "\n"
-              R"j({"error":"ETensionInsuffisante","message":"La tension du générateur doit dépasser la tension de seuil de la LED : 3.50 V."})j" "\n");
+              "Il vous faut une resistance de : 52,00 Ohms\n"
+              "Soit en normalisé : 56,00 Ohms\n"
+              "courant par LED : 18,6 mA, courant total : 186 mA\n"
+              "puissance dans la résistance : 1,93 W (prendre 5 W)\n"
+              "code couleur : vert, bleu, noir, or\n"
+              "Attention : une résistance commune répartit mal le courant entre des LED en parallèle ; "
+              "une résistance par LED est plus sûre.\n");
 }

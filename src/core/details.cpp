@@ -1,0 +1,135 @@
+#include "core/details.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+namespace ohmira {
+
+namespace {
+
+constexpr std::array<std::string_view, 10> Chiffres = {
+    "noir", "marron", "rouge", "orange", "jaune", "vert", "bleu", "violet", "gris", "blanc",
+};
+
+struct Calibre {
+    double watts;
+    const char* texte;
+};
+constexpr std::array<Calibre, 8> Calibres = {{
+    {0.125, "1/8 W"}, {0.25, "1/4 W"}, {0.5, "1/2 W"}, {1, "1 W"},
+    {2, "2 W"}, {3, "3 W"}, {5, "5 W"}, {10, "10 W"},
+}};
+
+std::optional<std::array<std::string_view, 4>> bandes(double ohms)
+{
+    // Two significant digits (every E24 value has exactly two), then the
+    // power of ten: gold is x0.1, silver x0.01, white x10^9 the largest.
+    if (!(ohms >= 0.1) || !std::isfinite(ohms))
+        return std::nullopt;
+    int exposant = static_cast<int>(std::floor(std::log10(ohms))) - 1;
+    long chiffres = std::lround(ohms / std::pow(10.0, exposant));
+    if (chiffres >= 100) {
+        chiffres /= 10;
+        ++exposant;
+    } else if (chiffres < 10) {
+        chiffres *= 10;
+        --exposant;
+    }
+    if (exposant < -2 || exposant > 9)
+        return std::nullopt;
+    const std::string_view multiplicateur = exposant == -2   ? "argent"
+                                            : exposant == -1 ? "or"
+                                                             : Chiffres[static_cast<std::size_t>(exposant)];
+    return std::array<std::string_view, 4>{Chiffres[static_cast<std::size_t>(chiffres / 10)],
+                                           Chiffres[static_cast<std::size_t>(chiffres % 10)], multiplicateur,
+                                           "or"};
+}
+
+// Three significant digits, locale-free, with the user's separator.
+std::string lisible(long double valeur, std::string_view separateur)
+{
+    char texte[64];
+    const auto fin = std::to_chars(texte, texte + sizeof texte, valeur, std::chars_format::general, 3).ptr;
+    std::string sortie;
+    for (const char* p = texte; p != fin; ++p) {
+        if (*p == '.')
+            sortie.append(separateur);
+        else if (*p == 'e')
+            sortie += 'E';
+        else if (*p != '+')
+            sortie += *p;
+    }
+    return sortie;
+}
+
+// A value in the unit that reads best: "18,9 mA", "1,19 W", "850 µA",
+// "64,2 kW".
+std::string avecUnite(long double valeur, const char* unite, std::string_view separateur)
+{
+    const long double m = std::fabs(valeur);
+    if (m >= 1e3L && m < 1e6L)
+        return lisible(valeur / 1e3L, separateur) + " k" + unite;
+    if (m >= 1 || m == 0 || !std::isfinite(m))
+        return lisible(valeur, separateur) + " " + unite;
+    if (m >= 1e-3L)
+        return lisible(valeur * 1e3L, separateur) + " m" + unite;
+    return lisible(valeur * 1e6L, separateur) + " µ" + unite;
+}
+
+}  // namespace
+
+Details detailler(long double tension, double seuil, int nombre, double normaliseeOhms)
+{
+    Details d;
+    d.nombre = nombre;
+    d.resistance = normaliseeOhms;
+    const long double chute = tension - seuil;
+    d.courantTotal = chute / normaliseeOhms;
+    d.courantLed = d.courantTotal / nombre;
+    d.puissance = chute * chute / normaliseeOhms;
+    for (const Calibre& c : Calibres)
+        if (c.watts >= 2 * d.puissance) {
+            d.calibre = c.watts;
+            break;
+        }
+    d.bandes = bandes(normaliseeOhms);
+    return d;
+}
+
+std::vector<std::string> lignesDetails(const Details& d, std::string_view sep)
+{
+    std::vector<std::string> lignes;
+    if (d.nombre == 1)
+        lignes.push_back("courant dans la LED : " + avecUnite(d.courantLed, "A", sep));
+    else
+        lignes.push_back("courant par LED : " + avecUnite(d.courantLed, "A", sep) +
+                         ", courant total : " + avecUnite(d.courantTotal, "A", sep));
+
+    std::string puissance = "puissance dans la résistance : " + avecUnite(d.puissance, "W", sep);
+    if (d.calibre) {
+        for (const Calibre& c : Calibres)
+            if (c.watts == *d.calibre)
+                puissance += std::string(" (prendre ") + c.texte + ")";
+    } else {
+        puissance += " (aucune résistance ordinaire : plus de 10 W)";
+    }
+    lignes.push_back(puissance);
+
+    std::string code = "code couleur : ";
+    if (!d.bandes) {
+        code += d.resistance < 0.1 ? "aucun en dessous de 0" + std::string(sep) + "1 Ohm"
+                                   : std::string("aucun au-delà de 99 GOhms");
+    } else {
+        for (std::size_t i = 0; i < d.bandes->size(); ++i)
+            code.append(i ? ", " : "").append((*d.bandes)[i]);
+    }
+    lignes.push_back(code);
+
+    if (d.nombre > 1)
+        lignes.push_back("Attention : une résistance commune répartit mal le courant entre des LED "
+                         "en parallèle ; une résistance par LED est plus sûre.");
+    return lignes;
+}
+
+}  // namespace ohmira
