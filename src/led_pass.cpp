@@ -95,6 +95,7 @@ void TForm1::Button1Click()
                                             ohmira::ui::Application::instance().decimalSeparator());
     StaticText1->setText(QString::fromStdString(lignes.ligne1));
     Label8->setText(QString::fromStdString(lignes.ligne2));
+    showDetails(lignes.details, {StaticText1, Label8});
 }
 
 void TForm1::Button2Click()
@@ -104,6 +105,19 @@ void TForm1::Button2Click()
         ohmira::ui::Application::instance().decimalSeparator());
     StaticText2->setText(QString::fromStdString(lignes.ligne1));
     Label9->setText(QString::fromStdString(lignes.ligne2));
+    showDetails(lignes.details, {StaticText2, Label9});
+}
+
+// Current, power and colour code with the standard value, as the tooltip of
+// both result lines; only a successful calculation changes it.
+void TForm1::showDetails(const ohmira::Details& details, std::initializer_list<QWidget*> lines)
+{
+    QStringList text;
+    for (const std::string& line : ohmira::lignesDetails(
+             details, ohmira::ui::Application::instance().decimalSeparator()))
+        text << QString::fromStdString(line);
+    for (QWidget* line : lines)
+        line->setToolTip(text.join(QLatin1Char('\n')));
 }
 
 void TForm1::Quitter1Click()

@@ -5,7 +5,8 @@
 // left half) runs Button1Click, which reads the colour index of ComboBox1
 // and the text of Edit1, hands them with the locale's decimal separator to
 // ohmira::calculSerie, and writes the two lines it returns into StaticText1
-// and Label8. Button2Click does the same for the right half with
+// and Label8, with the current, power and colour code of the resistor as
+// their tooltip. Button2Click does the same for the right half with
 // calculParallele, ComboBox2, Edit2, Edit3, StaticText2 and Label9. A
 // handler catches nothing: when the core throws, nothing has been written,
 // and the binder's wrapper passes the error to the application's error box.
@@ -16,7 +17,12 @@
 #include <QMainWindow>
 #include <QPoint>
 
+#include <initializer_list>
 #include <optional>
+
+namespace ohmira {
+struct Details;
+}
 
 namespace ohmira::ui {
 class ComboBox;
@@ -56,6 +62,7 @@ private:
     void bindHandlers();
     void placeWindow();
     void showInfoWindow(QWidget* window);
+    void showDetails(const ohmira::Details& details, std::initializer_list<QWidget*> lines);
 
     ohmira::ui::ComboBox* ComboBox1 = nullptr;
     ohmira::ui::ComboBox* ComboBox2 = nullptr;

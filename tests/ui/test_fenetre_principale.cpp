@@ -364,6 +364,34 @@ private slots:
         QCOMPARE(get<ComboBox>("ComboBox2").currentText(), QStringLiteral("Vert"));
     }
 
+    // The details of a successful calculation are the tooltip of both its
+    // result lines, and an error leaves them with the results.
+    void detailsTooltip()
+    {
+        calculateParallel(QStringLiteral("Rouge"), QStringLiteral("12"), QStringLiteral("10"));
+        const QString details = QStringLiteral(
+            "courant par LED : 18,6 mA, courant total : 186 mA\n"
+            "puissance dans la résistance : 1,93 W (prendre 5 W)\n"
+            "code couleur : vert, bleu, noir, or\n"
+            "Attention : une résistance commune répartit mal le courant entre des LED en "
+            "parallèle ; une résistance par LED est plus sûre.");
+        QCOMPARE(get<Label>("StaticText2").toolTip(), details);
+        QCOMPARE(get<Label>("Label9").toolTip(), details);
+        QCOMPARE(get<Label>("StaticText1").toolTip(), QString());
+
+        typeInto("Edit3", QStringLiteral("0"));
+        const ErrorBox box = closeErrorBox([&] { click("Button2"); });
+        QVERIFY(box.shown);
+        QCOMPARE(get<Label>("StaticText2").toolTip(), details);
+        QCOMPARE(get<Label>("Label9").toolTip(), details);
+
+        calculateSeries(QStringLiteral("Rouge"), QStringLiteral("5"));
+        QCOMPARE(get<Label>("Label8").toolTip(),
+                 QStringLiteral("courant dans la LED : 18,9 mA\n"
+                                "puissance dans la résistance : 64,2 mW (prendre 1/4 W)\n"
+                                "code couleur : marron, gris, marron, or"));
+    }
+
     void labelsWidenToTheRight()
     {
         const QSize window = form().size();
