@@ -1,10 +1,12 @@
 #include "ui/windows.h"
 
 #include "ui/design_loader.h"
+#include "ui/scrolling.h"
 
 #include <QEvent>
 #include <QEventLoop>
 #include <QLayout>
+#include <QMainWindow>
 #include <QPoint>
 #include <QVariant>
 #include <QWidget>
@@ -101,6 +103,15 @@ void showModal(QWidget& window, QWidget& owner)
     window.removeEventFilter(&watcher);
 
     owner.activateWindow();
+}
+
+QWidget& clientArea(QWidget& window)
+{
+    if (auto* scrolled = window.findChild<ScrolledClient*>(QString(), Qt::FindDirectChildrenOnly))
+        return scrolled->client();
+    if (auto* main = qobject_cast<QMainWindow*>(&window); main && main->centralWidget())
+        return *main->centralWidget();
+    return window;
 }
 
 }  // namespace ohmira::ui

@@ -1,6 +1,6 @@
 #pragma once
-// Window-level rules shared by every window: where it opens, its frame, and
-// how the main window shows the others.
+// Window-level rules shared by every window: where it opens, its frame, how
+// the main window shows the others, and where its bare background is.
 
 class QWidget;
 
@@ -25,5 +25,11 @@ void placeWindow(QWidget& window);
 // outer size less the frame the desktop gave `owner`. Afterwards `owner` is
 // active again with its focus where it was.
 void showModal(QWidget& window, QWidget& owner);
+
+// The widget that shows the window's bare background, around and between
+// its controls: the client of a window that scrolls automatically
+// (ui/scrolling.h), the central widget of a main window, else the window
+// itself. The window's own mouse events happen there.
+QWidget& clientArea(QWidget& window);
 
 }  // namespace ohmira::ui
