@@ -2,11 +2,13 @@
 
 #include "ui/binder.h"
 #include "ui/design_loader.h"
+#include "ui/scrolling.h"
 #include "ui/windows.h"
 
 TForm2::TForm2()
 {
     loadDesign();
+    addScrollBars();
     bindHandlers();
     placeWindow();
 }
@@ -14,6 +16,11 @@ TForm2::TForm2()
 void TForm2::loadDesign()
 {
     ohmira::ui::DesignLoader().loadInto(*this, QStringLiteral(":/designs/led_image.ui"));
+}
+
+void TForm2::addScrollBars()
+{
+    ohmira::ui::scrollAutomatically(*this);
 }
 
 void TForm2::bindHandlers()

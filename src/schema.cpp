@@ -2,11 +2,13 @@
 
 #include "ui/binder.h"
 #include "ui/design_loader.h"
+#include "ui/scrolling.h"
 #include "ui/windows.h"
 
 TForm3::TForm3()
 {
     loadDesign();
+    addScrollBars();
     bindHandlers();
     placeWindow();
 }
@@ -14,6 +16,11 @@ TForm3::TForm3()
 void TForm3::loadDesign()
 {
     ohmira::ui::DesignLoader().loadInto(*this, QStringLiteral(":/designs/schema.ui"));
+}
+
+void TForm3::addScrollBars()
+{
+    ohmira::ui::scrollAutomatically(*this);
 }
 
 void TForm3::bindHandlers()

@@ -1,7 +1,7 @@
 #pragma once
 // The polarity drawing window: one picture, shown modally from the main window's menu.
 // Its design is designs/schema.ui; it is created hidden at start-up and
-// closing it only hides it.
+// closing it only hides it. Made smaller than the picture, it scrolls.
 
 #include <QWidget>
 
@@ -12,6 +12,7 @@ public:
 
 private:
     void loadDesign();
+    void addScrollBars();
     void bindHandlers();
     void placeWindow();
 };

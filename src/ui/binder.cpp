@@ -1,10 +1,13 @@
 #include "ui/binder.h"
 
 #include "ui/application.h"
+#include "ui/controls.h"
 #include "ui/design_loader.h"
+#include "ui/windows.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QMouseEvent>
 #include <QVariant>
 #include <QWidget>
 
@@ -33,6 +36,73 @@ auto guarded(Application* app, std::function<void()> call)
         }
     };
 }
+
+// Runs the handler whenever the pointer moves over the widget, button down
+// or not. The move ends there: the widgets below never see it.
+class MouseMoveBinding : public QObject {
+public:
+    MouseMoveBinding(QWidget& widget, std::function<void()> call)
+        : QObject(&widget), call_(std::move(call))
+    {
+        widget.setMouseTracking(true);
+        widget.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::MouseMove)
+            return false;
+        event->accept();
+        call_();
+        return true;
+    }
+
+private:
+    std::function<void()> call_;
+};
+
+// A click on a widget that is no button: the left button pressed over it
+// and released over it (the press keeps the mouse, so the release comes
+// here wherever it happens). The second press of a double click starts no
+// new click.
+class ClickBinding : public QObject {
+public:
+    ClickBinding(QWidget& widget, std::function<void()> call)
+        : QObject(&widget), widget_(widget), call_(std::move(call))
+    {
+        widget.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseButtonRelease:
+            break;
+        default:
+            return false;
+        }
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::LeftButton)
+            return false;
+        mouse->accept();
+        if (event->type() == QEvent::MouseButtonPress) {
+            pressed_ = true;
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            const bool click = pressed_ && widget_.rect().contains(mouse->position().toPoint());
+            pressed_ = false;
+            if (click)
+                call_();
+        }
+        return true;
+    }
+
+private:
+    QWidget& widget_;
+    std::function<void()> call_;
+    bool pressed_ = false;
+};
 
 }  // namespace
 
@@ -64,6 +134,7 @@ void bindHandlers(QWidget& root, std::initializer_list<Handler> handlers)
                 continue;
             }
             auto call = guarded(app, found->second->call);
+            auto* const label = qobject_cast<Label*>(object);
             bool bound = false;
             if (property == EventOnClick) {
                 if (auto* button = qobject_cast<QAbstractButton*>(object)) {
@@ -71,6 +142,17 @@ void bindHandlers(QWidget& root, std::initializer_list<Handler> handlers)
                     bound = true;
                 } else if (auto* action = qobject_cast<QAction*>(object)) {
                     QObject::connect(action, &QAction::triggered, &root, call);
+                    bound = true;
+                } else if (label != nullptr) {
+                    new ClickBinding(*label, call);
+                    bound = true;
+                }
+            } else if (property == EventOnMouseMove) {
+                if (object == &root) {
+                    new MouseMoveBinding(clientArea(root), call);
+                    bound = true;
+                } else if (label != nullptr) {
+                    new MouseMoveBinding(*label, call);
                     bound = true;
                 }
             }

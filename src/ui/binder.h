@@ -23,8 +23,17 @@ struct Handler {
 };
 
 // Events a design may bind, with the objects that have them:
-//   OnClick   buttons (clicked) and menu actions (triggered)
+//   OnClick      buttons (clicked), menu actions (triggered), and labels
+//                (ohmira::ui::Label and StaticText): the left button pressed
+//                and released over the label; released elsewhere it is no
+//                click, and a double click is one click
+//   OnMouseMove  labels, and the window itself: the pointer moves over the
+//                label, or over the window's bare background (clientArea()
+//                in ui/windows.h) and no control. A move over one of our
+//                controls is that control's alone: it never reaches the
+//                window.
 inline constexpr const char* EventOnClick = "OnClick";
+inline constexpr const char* EventOnMouseMove = "OnMouseMove";
 
 // Binds every event property found on `root` and the objects it owns to the
 // handler of that name in `handlers`. Throws DesignError naming the design

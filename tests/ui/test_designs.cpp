@@ -6,12 +6,14 @@
 #include "ui/binder.h"
 #include "ui/controls.h"
 #include "ui/design_loader.h"
+#include "ui/scrolling.h"
 #include "ui/windows.h"
 
 #include <QAction>
 #include <QBuffer>
 #include <QFile>
 #include <QPushButton>
+#include <QWindow>
 
 #include <map>
 #include <stdexcept>
@@ -88,7 +90,12 @@ private slots:
         QCOMPARE(bindings(program.Form1), form1);
         QCOMPARE(bindings(program.Form2), (std::map<QString, QString>{}));
         QCOMPARE(bindings(program.Form3), (std::map<QString, QString>{}));
-        QCOMPARE(bindings(program.Form4), (std::map<QString, QString>{}));
+        const std::map<QString, QString> form4 = {
+            {"Form4.OnMouseMove", "FormMouseMove"},
+            {"Label3.OnClick", "Label3Click"},
+            {"Label3.OnMouseMove", "Label3MouseMove"},
+        };
+        QCOMPARE(bindings(program.Form4), form4);
 
         // Each bound event really runs its handler: Button1 shows the error
         // box about "En Volt".
@@ -174,11 +181,23 @@ private slots:
             << design("")
             << "Fenêtre Essai (essai.ui) : le gestionnaire Button1Click n'est lié à rien";
         QTest::newRow("événement impossible")
-            << design(R"(<widget class="ohmira::ui::Label" name="Label1">
+            << design(R"(<widget class="ohmira::ui::Bevel" name="Bevel1">
    <property name="OnClick" stdset="0"><string>Button1Click</string></property>
   </widget>)" + Button)
             << "Fenêtre Essai (essai.ui) : "
-               "Label1.OnClick : événement impossible pour un ohmira::ui::Label";
+               "Bevel1.OnClick : événement impossible pour un ohmira::ui::Bevel";
+        QTest::newRow("mouvement impossible sur un bouton")
+            << design(R"(<widget class="QPushButton" name="Button2">
+   <property name="OnMouseMove" stdset="0"><string>Button1Click</string></property>
+  </widget>)" + Button)
+            << "Fenêtre Essai (essai.ui) : "
+               "Button2.OnMouseMove : événement impossible pour un QPushButton";
+        QTest::newRow("mouvement impossible sur une image")
+            << design(R"(<widget class="ohmira::ui::Picture" name="Image1">
+   <property name="OnMouseMove" stdset="0"><string>Button1Click</string></property>
+  </widget>)" + Button)
+            << "Fenêtre Essai (essai.ui) : "
+               "Image1.OnMouseMove : événement impossible pour un ohmira::ui::Picture";
         QTest::newRow("classe inconnue")
             << design(R"(<widget class="QLabel" name="Label1"/>)" + Button)
             << "Fenêtre Essai (essai.ui) : classe inconnue QLabel (contrôle Label1)";
@@ -220,6 +239,60 @@ private slots:
             const QString what = QString::fromUtf8(e.what());
             QVERIFY2(what.startsWith(message), qPrintable(what));
         }
+    }
+
+    void pointerEvents_data()
+    {
+        QTest::addColumn<bool>("scrolls");
+        QTest::newRow("controls on the window") << false;
+        QTest::newRow("controls in a scrolled client") << true;
+    }
+
+    // A label's click and pointer moves; the window's own moves happen over
+    // its bare background only, never over a control, wherever the controls
+    // sit.
+    void pointerEvents()
+    {
+        QFETCH(bool, scrolls);
+        QWidget root;
+        QBuffer buffer;
+        buffer.setData(design(R"(
+  <property name="geometry">
+   <rect><x>0</x><y>0</y><width>200</width><height>100</height></rect>
+  </property>
+  <property name="OnMouseMove" stdset="0"><string>FormMouseMove</string></property>
+  <widget class="ohmira::ui::Label" name="Label1">
+   <property name="geometry">
+    <rect><x>10</x><y>10</y><width>50</width><height>13</height></rect>
+   </property>
+   <property name="text"><string>Lien</string></property>
+   <property name="OnClick" stdset="0"><string>Label1Click</string></property>
+   <property name="OnMouseMove" stdset="0"><string>Label1MouseMove</string></property>
+  </widget>
+  <widget class="ohmira::ui::Picture" name="Image1">
+   <property name="geometry">
+    <rect><x>10</x><y>40</y><width>50</width><height>50</height></rect>
+   </property>
+  </widget>)"));
+        DesignLoader().loadInto(root, buffer, QStringLiteral("essai.ui"));
+        if (scrolls)
+            scrollAutomatically(root);
+        QStringList calls;
+        bindHandlers(root, {
+            {"FormMouseMove", [&] { calls << "FormMouseMove"; }},
+            {"Label1Click", [&] { calls << "Label1Click"; }},
+            {"Label1MouseMove", [&] { calls << "Label1MouseMove"; }},
+        });
+        root.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&root));
+        QWindow* window = root.windowHandle();
+        QTest::mouseMove(window, {100, 20});  // bare
+        QTest::mouseMove(window, {15, 15});   // the label
+        QTest::mouseMove(window, {20, 60});   // the picture: its own
+        QTest::mouseMove(window, {15, 16});
+        QTest::mouseClick(window, Qt::LeftButton, {}, {15, 16});
+        QCOMPARE(calls, QStringList({"FormMouseMove", "Label1MouseMove", "Label1MouseMove",
+                                     "Label1Click"}));
     }
 
     void missingControl()
