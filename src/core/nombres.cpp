@@ -47,6 +47,17 @@ int valeurHexa(char c)
     return -1;
 }
 
+// Both readers start alike: spaces (not tabs), then an optional sign.
+// Moves `i` past them and tells whether the sign was "-".
+bool blancsEtSigne(std::string_view texte, std::size_t& i)
+{
+    while (i < texte.size() && texte[i] == ' ')
+        ++i;
+    if (i < texte.size() && (texte[i] == '+' || texte[i] == '-'))
+        return texte[i++] == '-';
+    return false;
+}
+
 struct Decimal {
     std::array<char, 18> chiffres;  // the first one non-zero
     int exposant;                   // of the first digit
@@ -93,11 +104,7 @@ std::optional<long double> lireReel(std::string_view texte, std::string_view sep
 {
     std::size_t i = 0;
     const std::size_t n = texte.size();
-    while (i < n && texte[i] == ' ')
-        ++i;
-    bool negatif = false;
-    if (i < n && (texte[i] == '+' || texte[i] == '-'))
-        negatif = texte[i++] == '-';
+    const bool negatif = blancsEtSigne(texte, i);
 
     long double mantisse = 0.0L;
     long exposant = 0;
@@ -142,11 +149,7 @@ std::optional<std::int32_t> lireEntier(std::string_view texte)
 {
     std::size_t i = 0;
     const std::size_t n = texte.size();
-    while (i < n && texte[i] == ' ')
-        ++i;
-    bool negatif = false;
-    if (i < n && (texte[i] == '+' || texte[i] == '-'))
-        negatif = texte[i++] == '-';
+    const bool negatif = blancsEtSigne(texte, i);
 
     std::size_t prefixe = 0;
     if (i < n && (texte[i] == '$' || texte[i] == 'x' || texte[i] == 'X'))
