@@ -1,6 +1,11 @@
 #pragma once
 // The controls the designs use where Qt's own do not behave as the windows
 // need. Each is created by name from a design (see ui/design_loader.h).
+//
+// Screen readers: every control takes the design's accessibleName and
+// accessibleDescription. Label, StaticText, Picture, Bevel and ComboBox also
+// say what they are themselves (see each class), and so does a window that
+// is a plain QWidget (a "frame", where Qt would leave it a mere "filler").
 
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -14,6 +19,16 @@ namespace ohmira::ui {
 // One line of text on an opaque background (the window colour), sized to
 // its text: a longer text widens it to the right, its left edge stays. (It
 // measures itself from the time it is polished, just before it first shows.)
+//
+// To assistive technologies it is a label (a heading when the design sets
+// the dynamic property accessibleHeading) whose text interface always holds
+// the text shown. Its name is the design's accessibleName, else the text
+// itself. A label with a name of its own and no buddy (a result line:
+// "Résistance calculée...") has as its description, unless the design gives
+// one, the text shown followed by its tooltip, so a screen reader says what
+// the line is, what it says and what the mouse would show; other labels
+// describe themselves with their tooltip, as Qt's do. The dynamic property
+// `buddy` names the sibling control it is the caption of.
 class Label : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QString text READ text WRITE setText)
@@ -50,7 +65,8 @@ public:
 };
 
 // A lowered box: a dark-grey line on the left and top, a white one on the
-// right and bottom, the inside left unpainted. Used as a sunken divider.
+// right and bottom, the inside left unpainted. Used as a sunken divider, and
+// a separator to assistive technologies.
 class Bevel : public QWidget {
     Q_OBJECT
 public:
@@ -65,6 +81,8 @@ protected:
 // `source` names a file or a resource (":/designs/x.jpg"). The header is
 // read when the source is set, so a missing or non-JPEG file is known at
 // once (error()); the pixels are decoded the first time they are needed.
+// To assistive technologies it is an image described by the design's
+// accessibleName and accessibleDescription (reading it decodes nothing).
 class Picture : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QString source READ source WRITE setSource)
@@ -110,12 +128,18 @@ private:
 // A drop-down list without free text whose selection is never empty, with
 // the typed-prefix selection of PrefixListView (open or closed) and 8
 // visible rows.
+//
+// To assistive technologies its name is the entry shown, as Linux screen
+// readers expect of a drop-down list; what the list is for is said by the
+// Label whose dynamic property `buddy` names it (a "labelled by" relation).
 class ComboBox : public QComboBox {
     Q_OBJECT
 public:
     explicit ComboBox(QWidget* parent = nullptr);
 
     void showPopup() override;
+    // The open list's view, built on first use.
+    QAbstractItemView* listView();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
