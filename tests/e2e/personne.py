@@ -1,0 +1,590 @@
+#!/usr/bin/python3
+"""One session with Ohmira as a person using a screen reader has it.
+
+Run by run.sh, inside a session bus of its own and with DISPLAY on an X
+server of its own: starts the accessibility bus (as a desktop session does,
+with the screen-reader flag a screen reader sets), the openbox window
+manager and the program. Acts only through xdotool, that is X keyboard and
+mouse events; reads only what AT-SPI gives a screen reader: names, roles,
+relations, the text of labels and fields, which window is active and which
+control has the focus. Stops everything it started, by process id, however
+the session ends.
+
+Usage: personne.py OHMIRA WORK_DIR     Exit status 0 when every check holds.
+       personne.py --reaper COMMAND...  (run.sh: see reaper())
+"""
+
+import ctypes
+import os
+import signal
+import subprocess
+import sys
+import time
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Gio, GLib  # noqa: E402
+import pyatspi  # noqa: E402
+
+PROGRAM, WORK = (sys.argv + ["", ""])[1:3]
+SESSION_SECONDS = 50  # ctest gives the whole test 60 s (CMakeLists.txt)
+MAIN_TITLE = "Ohmira 1.1"
+
+
+class Failure(Exception):
+    pass
+
+
+# ---- Processes ----------------------------------------------------------------
+
+started = []
+
+
+def start(args, log, env=None):
+    process = subprocess.Popen(args, stdin=subprocess.DEVNULL, stdout=log, stderr=log,
+                               env=env)
+    started.append(process)
+    return process
+
+
+def stop_everything():
+    for process in reversed(started):
+        if process.poll() is None:
+            process.terminate()
+    for process in reversed(started):
+        try:
+            process.wait(timeout=5)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            process.wait()
+
+
+def become_subreaper():
+    """Makes the processes our children leave behind ours when their parent
+    ends (the accessibility bus launcher's bus and registry), so that they
+    too are stopped and reaped here."""
+    PR_SET_CHILD_SUBREAPER = 36
+    libc = ctypes.CDLL(None, use_errno=True)
+    if libc.prctl(PR_SET_CHILD_SUBREAPER, 1, 0, 0, 0) != 0:
+        print(f"note: not a subreaper ({os.strerror(ctypes.get_errno())})", file=sys.stderr)
+
+
+def own_children():
+    """Process ids whose parent is this process."""
+    me = str(os.getpid())
+    found = []
+    for entry in os.listdir("/proc"):
+        if not entry.isdigit():
+            continue
+        try:
+            with open(f"/proc/{entry}/stat") as stat:
+                # pid (comm) state ppid ...; comm may hold spaces.
+                fields = stat.read().rsplit(")", 1)[1].split()
+        except OSError:
+            continue
+        if fields[1] == me:
+            found.append(int(entry))
+    return found
+
+
+def stop_adopted():
+    """Stops, by process id, what stop_everything left to us, and reaps it."""
+    end = time.monotonic() + 5
+    while True:
+        while True:
+            try:
+                pid, _ = os.waitpid(-1, os.WNOHANG)
+            except ChildProcessError:
+                return
+            if pid == 0:
+                break
+        left = own_children()
+        if not left:
+            return
+        late = time.monotonic() > end
+        for pid in left:
+            try:
+                os.kill(pid, signal.SIGKILL if late else signal.SIGTERM)
+            except ProcessLookupError:
+                pass
+        time.sleep(0.05)
+
+
+def on_signal(number, _frame):
+    raise SystemExit(128 + number)
+
+
+def out_of_time(_number, _frame):
+    raise Failure(f"the session took more than {SESSION_SECONDS} s")
+
+
+# ---- Waiting ------------------------------------------------------------------
+
+def wait_for(what, probe, timeout=10.0):
+    """Polls probe() until it returns something true; returns that."""
+    end = time.monotonic() + timeout
+    last = None
+    while True:
+        try:
+            last = probe()
+        except (GLib.Error, RuntimeError, LookupError, AttributeError) as error:
+            # Windows and their objects come and go while we look.
+            last = error
+        else:
+            if last:
+                return last
+        if time.monotonic() > end:
+            raise Failure(f"waited {timeout:.0f} s for {what}; last seen: {last!r}")
+        time.sleep(0.05)
+
+
+def wait_equal(what, read, expected, timeout=10.0):
+    seen = []
+
+    def probe():
+        seen[:] = [read()]
+        return seen[0] == expected
+
+    try:
+        wait_for(what, probe, timeout)
+    except Failure:
+        raise Failure(f"{what}: expected {expected!r}, read {seen[0] if seen else None!r}")
+    print(f"ok  {what}: {expected!r}", flush=True)
+
+
+# ---- Acting: X input events only ------------------------------------------------
+
+def xdotool(*args):
+    subprocess.run(["xdotool", *args], check=True, timeout=10)
+
+
+def press(*keys):
+    xdotool("key", "--delay", "60", *keys)
+
+
+def type_text(text):
+    xdotool("type", "--delay", "60", text)
+
+
+def click(accessible):
+    box = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    if box.width <= 0 or box.height <= 0:
+        raise Failure(f"{describe(accessible)} has no place on screen")
+    xdotool("mousemove", "--sync", str(box.x + box.width // 2), str(box.y + box.height // 2),
+            "click", "1")
+
+
+# ---- Reading: AT-SPI only ---------------------------------------------------------
+
+class Program:
+    """The program as the accessibility bus shows it."""
+
+    def __init__(self, pid):
+        self.pid = pid
+
+    def application(self):
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.get_process_id() == self.pid:
+                # Read afresh: what we check is what the program says now.
+                app.clearCache()
+                return app
+        return None
+
+    def windows(self):
+        app = self.application()
+        if app is None:
+            return []
+        return [w for w in children(app)
+                if w.getState().contains(pyatspi.STATE_SHOWING)]
+
+    def window(self, title):
+        for w in self.windows():
+            if w.name == title:
+                return w
+        return None
+
+    def main(self):
+        main = self.window(MAIN_TITLE)
+        if main is None:
+            raise LookupError(f"no window {MAIN_TITLE!r}")
+        return main
+
+    def control(self, role, name):
+        for a in descendants(self.main()):
+            if a.getRole() == role and a.name == name:
+                return a
+        raise LookupError(f"no {role} named {name!r}")
+
+    def colour_list(self, caption):
+        """The drop-down list a caption label names (labelled-by relation)."""
+        for a in descendants(self.main()):
+            if a.getRole() == pyatspi.ROLE_COMBO_BOX and caption in labels_of(a):
+                return a
+        raise LookupError(f"no drop-down list labelled {caption!r}")
+
+    def focused(self):
+        """The control with the keyboard focus, among those on screen (the
+        closed list of a drop-down keeps a focused entry of its own)."""
+        for w in self.windows():
+            for a in descendants(w, showing_only=True):
+                if a.getState().contains(pyatspi.STATE_FOCUSED):
+                    return a
+        return None
+
+    def active_window(self):
+        for w in self.windows():
+            if w.getState().contains(pyatspi.STATE_ACTIVE):
+                return w
+        return None
+
+
+def children(accessible):
+    for i in range(accessible.childCount):
+        child = accessible.getChildAtIndex(i)
+        if child is not None:
+            yield child
+
+
+def descendants(accessible, showing_only=False):
+    for child in children(accessible):
+        if showing_only and not child.getState().contains(pyatspi.STATE_SHOWING):
+            continue
+        yield child
+        yield from descendants(child, showing_only)
+
+
+def text_of(accessible):
+    return accessible.queryText().getText(0, -1)
+
+
+def labels_of(accessible):
+    names = []
+    for relation in accessible.getRelationSet():
+        if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
+            names += [relation.getTarget(i).name for i in range(relation.getNTargets())]
+    return names
+
+
+def describe(accessible):
+    if accessible is None:
+        return "nothing"
+    return f"{accessible.getRoleName()} {accessible.name!r}"
+
+
+def tree(accessible, depth=0):
+    lines = [" " * depth + describe(accessible)]
+    for child in children(accessible):
+        lines += tree(child, depth + 2)
+    return lines
+
+
+# ---- The session ----------------------------------------------------------------
+
+# What a screen reader announces for each control of the main window.
+NAMES = [
+    (pyatspi.ROLE_HEADING, "Montage d'une LED en série"),
+    (pyatspi.ROLE_IMAGE, "Schéma du montage d'une LED en série"),
+    (pyatspi.ROLE_LABEL, "Couleur de la LED (une LED en série)"),
+    (pyatspi.ROLE_TEXT, "Tension du générateur en volts (une LED en série)"),
+    (pyatspi.ROLE_PUSH_BUTTON, "Calculer la résistance (une LED en série)"),
+    (pyatspi.ROLE_LABEL, "Résistance calculée, une LED en série"),
+    (pyatspi.ROLE_LABEL, "Valeur normalisée, une LED en série"),
+    (pyatspi.ROLE_SEPARATOR, "Séparation entre les deux montages"),
+    (pyatspi.ROLE_HEADING, "Montage de plusieurs LEDs en parallèle"),
+    (pyatspi.ROLE_IMAGE, "Schéma du montage de plusieurs LED en parallèle"),
+    (pyatspi.ROLE_LABEL, "Couleur des LED en parallèle"),
+    (pyatspi.ROLE_TEXT, "Tension du générateur en volts (LED en parallèle)"),
+    (pyatspi.ROLE_TEXT, "Nombre de LED en parallèle"),
+    (pyatspi.ROLE_PUSH_BUTTON, "Calculer la résistance (LED en parallèle)"),
+    (pyatspi.ROLE_LABEL, "Résistance calculée, LED en parallèle"),
+    (pyatspi.ROLE_LABEL, "Valeur normalisée, LED en parallèle"),
+]
+SERIE = "une LED en série"
+PARALLELE = "LED en parallèle"
+
+# The information windows: the menu item's letter and the window's title.
+INFO_WINDOWS = [
+    ("i", "Image d'une LED"),
+    ("s", "Schéma - polarisation d'une LED"),
+    ("t", "Tableau récapitulatif"),
+]
+
+
+def check_names(ohmira):
+    for role, name in NAMES:
+        ohmira.control(role, name)
+    for a in descendants(ohmira.main()):
+        role = a.getRole()
+        if role in (pyatspi.ROLE_FILLER, pyatspi.ROLE_LIST, pyatspi.ROLE_LIST_ITEM,
+                    pyatspi.ROLE_MENU_BAR, pyatspi.ROLE_POPUP_MENU, pyatspi.ROLE_MENU_ITEM):
+            continue
+        if not a.name:
+            raise Failure(f"a {a.getRoleName()} without a name")
+        if role == pyatspi.ROLE_IMAGE and not a.description:
+            raise Failure(f"image {a.name!r} without a description")
+    print(f"ok  every control of {MAIN_TITLE!r} has a name", flush=True)
+
+
+def result_lines(ohmira, half):
+    """The two result lines of one half, as a screen reader reads them: the
+    text of each label, which also begins its description (what is said
+    after its name); a line whose two differ is shown as both."""
+    lines = []
+    for what in ("Résistance calculée", "Valeur normalisée"):
+        label = ohmira.control(pyatspi.ROLE_LABEL, f"{what}, {half}")
+        shown, said = text_of(label), label.description
+        lines.append(shown if said.split("\n")[0] == shown
+                     else f"text {shown!r}, description {said!r}")
+    return lines
+
+
+def details(ohmira, half):
+    """What the result lines' tooltip adds, as their descriptions say it."""
+    said = [ohmira.control(pyatspi.ROLE_LABEL, f"{what}, {half}").description
+            for what in ("Résistance calculée", "Valeur normalisée")]
+    return [line.split("\n")[1:] for line in said]
+
+
+def expect_details(ohmira, half, first):
+    """The tooltip's details, said after both result lines of the half."""
+    def probe():
+        both = details(ohmira, half)
+        return both[0] if both[0] and both[0] == both[1] else None
+
+    lines = wait_for(f"the details of the results, {half}", probe)
+    if not lines[0].startswith(first):
+        raise Failure(f"details, {half}: {lines!r} do not begin with {first!r}")
+    print(f"ok  details, {half}: {lines!r}", flush=True)
+
+
+def wait_focus(ohmira, accessible, what):
+    wait_equal(f"focus on {what}",
+               lambda: describe(ohmira.focused()), describe(accessible))
+
+
+def error_box(ohmira):
+    """The error box, once it is the active window: (caption, its texts)."""
+    window = ohmira.active_window()
+    if window is None or window.name == MAIN_TITLE:
+        return None
+    texts = []
+    for a in descendants(window):
+        if a.getRole() == pyatspi.ROLE_LABEL and a.name:
+            texts.append(a.name)
+    return window.name, texts
+
+
+def expect_error(ohmira, message, dismiss_key, focus_after):
+    caption, texts = wait_for("the error box", lambda: error_box(ohmira))
+    if caption != "Ohmira":
+        raise Failure(f"error box captioned {caption!r}")
+    if message not in texts:
+        raise Failure(f"error box says {texts!r}, not {message!r}")
+    print(f"ok  error box {caption!r}: {message!r}", flush=True)
+    press(dismiss_key)
+    wait_equal(f"active window after {dismiss_key}",
+               lambda: describe(ohmira.active_window()), f"frame {MAIN_TITLE!r}")
+    wait_focus(ohmira, focus_after, f"{describe(focus_after)} again")
+
+
+def open_and_close_info_windows(ohmira, focus):
+    menu = ohmira.control(pyatspi.ROLE_MENU_ITEM, "Infos sur les LED")
+    popup = next(children(menu))
+    for letter, title in INFO_WINDOWS:
+        press("alt+i")
+        wait_for("the menu 'Infos sur les LED' open",
+                 lambda: popup.getState().contains(pyatspi.STATE_SHOWING))
+        press(letter)
+        wait_equal(f"active window after Alt+I {letter.upper()}",
+                   lambda: describe(ohmira.active_window()), f"frame {title!r}")
+        press("alt+F4")
+        wait_for(f"{title!r} closed", lambda: ohmira.window(title) is None)
+        wait_equal(f"active window after closing {title!r}",
+                   lambda: describe(ohmira.active_window()), f"frame {MAIN_TITLE!r}")
+        wait_focus(ohmira, focus, f"{describe(focus)}, unchanged")
+
+
+def session(program):
+    ohmira = Program(program.pid)
+    def on_bus():
+        if program.poll() is not None:
+            raise Failure(f"the program ended with status {program.returncode} at start")
+        return ohmira.window(MAIN_TITLE)
+
+    wait_for(f"{MAIN_TITLE!r} on the accessibility bus", on_bus, 15)
+    wait_equal("active window at start",
+               lambda: describe(ohmira.active_window()), f"frame {MAIN_TITLE!r}")
+    check_names(ohmira)
+
+    liste_serie = ohmira.colour_list("Couleur de la LED (une LED en série)")
+    liste_parallele = ohmira.colour_list("Couleur des LED en parallèle")
+    tension_serie = ohmira.control(pyatspi.ROLE_TEXT,
+                                   "Tension du générateur en volts (une LED en série)")
+    tension_parallele = ohmira.control(pyatspi.ROLE_TEXT,
+                                       "Tension du générateur en volts (LED en parallèle)")
+    nombre = ohmira.control(pyatspi.ROLE_TEXT, "Nombre de LED en parallèle")
+    calcul_serie = ohmira.control(pyatspi.ROLE_PUSH_BUTTON,
+                                  "Calculer la résistance (une LED en série)")
+    calcul_parallele = ohmira.control(pyatspi.ROLE_PUSH_BUTTON,
+                                      "Calculer la résistance (LED en parallèle)")
+    initial = ["Il vous faut une résistance de : ", "Soit en normalisé :"]
+    wait_equal("result lines at start, one LED", lambda: result_lines(ohmira, SERIE), initial)
+    wait_equal("result lines at start, in parallel",
+               lambda: result_lines(ohmira, PARALLELE), initial)
+    wait_equal("details at start", lambda: details(ohmira, SERIE) + details(ohmira, PARALLELE),
+               [[], [], [], []])
+
+    # The focus starts on the right half's list; colours are chosen by typing
+    # their first letters, fields are reached with Tab and typed over.
+    wait_focus(ohmira, liste_parallele, "the list of LEDs in parallel")
+    type_text("ve")
+    wait_equal("colour of the LEDs in parallel", lambda: liste_parallele.name, "Vert")
+    press("Tab")
+    wait_focus(ohmira, liste_serie, "the list of the one LED")
+    type_text("bl")
+    wait_equal("colour of the one LED", lambda: liste_serie.name, "Bleu")
+    for field, typed in ((tension_serie, "12"), (tension_parallele, "12"), (nombre, "3")):
+        press("Tab")
+        wait_focus(ohmira, field, field.name)
+        type_text(typed)
+        wait_equal(field.name, lambda: text_of(field), typed)
+
+    click(calcul_serie)
+    serie = ["Il vous faut une resistance de : 475,00 Ohms", "Soit en normalisé : 510,00 Ohms"]
+    wait_equal("result lines, one blue LED at 12 V", lambda: result_lines(ohmira, SERIE), serie)
+    expect_details(ohmira, SERIE, "courant dans la LED : ")
+    click(calcul_parallele)
+    parallele = ["Il vous faut une resistance de : 163,33 Ohms",
+                 "Soit en normalisé : 180,00 Ohms"]
+    wait_equal("result lines, three green LEDs at 12 V",
+               lambda: result_lines(ohmira, PARALLELE), parallele)
+    expect_details(ohmira, PARALLELE, "courant par LED : ")
+
+    # A point where the comma is expected: the box says so, Return closes it,
+    # nothing was computed.
+    click(tension_serie)
+    wait_focus(ohmira, tension_serie, tension_serie.name)
+    press("ctrl+a")
+    type_text("12.5")
+    wait_equal(tension_serie.name, lambda: text_of(tension_serie), "12.5")
+    click(calcul_serie)
+    expect_error(ohmira, "'12.5' n'est pas une valeur en virgule flottante correcte.",
+                 "Return", calcul_serie)
+    wait_equal("result lines after the error", lambda: result_lines(ohmira, SERIE), serie)
+
+    # No LED at all, from the keyboard only: Escape closes the box.
+    click(nombre)
+    wait_focus(ohmira, nombre, nombre.name)
+    press("ctrl+a")
+    type_text("0")
+    wait_equal(nombre.name, lambda: text_of(nombre), "0")
+    press("Tab", "Tab")
+    wait_focus(ohmira, calcul_parallele, calcul_parallele.name)
+    press("space")
+    expect_error(ohmira, "Division par zéro en virgule flottante.", "Escape", calcul_parallele)
+    wait_equal("result lines after the error",
+               lambda: result_lines(ohmira, PARALLELE), parallele)
+
+    open_and_close_info_windows(ohmira, calcul_parallele)
+    wait_equal("result lines after the information windows",
+               lambda: result_lines(ohmira, SERIE) + result_lines(ohmira, PARALLELE),
+               serie + parallele)
+
+    press("ctrl+q")
+    try:
+        status = program.wait(timeout=10)
+    except subprocess.TimeoutExpired:
+        raise Failure("Ctrl+Q did not end the program") from None
+    if status != 0:
+        raise Failure(f"the program ended with status {status}")
+    print("ok  Ctrl+Q ended the program with status 0", flush=True)
+
+
+def start_accessibility_bus(log):
+    """The accessibility bus, as a desktop session starts it, with the flag
+    a screen reader sets when it starts (Qt's accessibility follows it)."""
+    env = dict(os.environ, GSETTINGS_BACKEND="memory")  # nothing saved
+    start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], log, env)
+    bus = Gio.bus_get_sync(Gio.BusType.SESSION, None)
+
+    def owned():
+        reply = bus.call_sync("org.freedesktop.DBus", "/org/freedesktop/DBus",
+                              "org.freedesktop.DBus", "NameHasOwner",
+                              GLib.Variant("(s)", ("org.a11y.Bus",)), None,
+                              Gio.DBusCallFlags.NO_AUTO_START, 2000, None)
+        return reply.unpack()[0]
+
+    wait_for("the accessibility bus", owned)
+    bus.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties", "Set",
+                  GLib.Variant("(ssv)", ("org.a11y.Status", "ScreenReaderEnabled",
+                                         GLib.Variant("b", True))),
+                  None, Gio.DBusCallFlags.NO_AUTO_START, 5000, None)
+
+
+def start_window_manager(log):
+    ready = os.path.join(WORK, "openbox.ready")
+    start(["openbox", "--sm-disable", "--startup", f"touch {ready}"], log)
+    wait_for("openbox", lambda: os.path.exists(ready))
+
+
+def main():
+    with open(os.path.join(WORK, "personne.pid"), "w") as pid_file:
+        pid_file.write(f"{os.getpid()}\n")
+    signal.signal(signal.SIGTERM, on_signal)
+    signal.signal(signal.SIGINT, on_signal)
+    signal.signal(signal.SIGALRM, out_of_time)
+    signal.alarm(SESSION_SECONDS)
+    become_subreaper()
+
+    logs = {name: open(os.path.join(WORK, f"{name}.log"), "w")
+            for name in ("at-spi", "openbox", "ohmira")}
+    ohmira = None
+    try:
+        start_accessibility_bus(logs["at-spi"])
+        start_window_manager(logs["openbox"])
+        ohmira = start([PROGRAM], logs["ohmira"])
+        session(ohmira)
+        return 0
+    except Failure as failure:
+        print(f"FAIL {failure}", file=sys.stderr)
+        if ohmira is not None and ohmira.poll() is None:
+            try:
+                app = Program(ohmira.pid).application()
+                if app is not None:
+                    print("What the accessibility bus shows:\n" + "\n".join(tree(app)),
+                          file=sys.stderr)
+            except Exception as error:  # the report must not hide the failure
+                print(f"(no tree: {error})", file=sys.stderr)
+        with open(os.path.join(WORK, "ohmira.log")) as log:
+            messages = log.read().strip()
+        if messages:
+            print("The program said:\n" + messages, file=sys.stderr)
+        return 1
+    finally:
+        signal.alarm(0)
+        stop_everything()
+        stop_adopted()
+
+
+def reaper(command):
+    """Runs command (dbus-run-session and this script under it) as the
+    subreaper of all it starts: the session bus that dbus-run-session stops
+    but does not wait for ends here, and is reaped."""
+    become_subreaper()
+    child = subprocess.Popen(command)
+
+    def forward(number, _frame):
+        child.send_signal(number)
+
+    signal.signal(signal.SIGTERM, forward)
+    signal.signal(signal.SIGINT, forward)
+    status = child.wait()
+    stop_adopted()
+    return status if status >= 0 else 128 - status
+
+
+if __name__ == "__main__":
+    if sys.argv[1] == "--reaper":
+        sys.exit(reaper(sys.argv[2:]))
+    sys.exit(main())
