@@ -303,11 +303,14 @@ NAMES = [
 SERIE = "une LED en série"
 PARALLELE = "LED en parallèle"
 
-# The information windows: the menu item's letter and the window's title.
+# The information windows: the menu item's letter, the window's title and
+# what a screen reader finds in it.
 INFO_WINDOWS = [
-    ("i", "Image d'une LED"),
-    ("s", "Schéma - polarisation d'une LED"),
-    ("t", "Tableau récapitulatif"),
+    ("i", "Image d'une LED", ["image \"Photographie d'une LED\""]),
+    ("s", "Schéma - polarisation d'une LED", ["image \"Schéma de la polarisation d'une LED\""]),
+    ("t", "Tableau récapitulatif",
+     ["image 'Tableau des tensions de seuil par couleur'",
+      "label \"Plus d'infos ici : ouvre une page web sur la tension de seuil\""]),
 ]
 
 
@@ -391,13 +394,17 @@ def expect_error(ohmira, message, dismiss_key, focus_after):
 def open_and_close_info_windows(ohmira, focus):
     menu = ohmira.control(pyatspi.ROLE_MENU_ITEM, "Infos sur les LED")
     popup = next(children(menu))
-    for letter, title in INFO_WINDOWS:
+    for letter, title, contents in INFO_WINDOWS:
         press("alt+i")
         wait_for("the menu 'Infos sur les LED' open",
                  lambda: popup.getState().contains(pyatspi.STATE_SHOWING))
         press(letter)
         wait_equal(f"active window after Alt+I {letter.upper()}",
                    lambda: describe(ohmira.active_window()), f"frame {title!r}")
+        seen = {describe(a) for a in descendants(ohmira.window(title))}
+        for expected in contents:
+            if expected not in seen:
+                raise Failure(f"{title!r} has no {expected}; it has {sorted(seen)}")
         press("alt+F4")
         wait_for(f"{title!r} closed", lambda: ohmira.window(title) is None)
         wait_equal(f"active window after closing {title!r}",
