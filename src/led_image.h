@@ -1,18 +1,10 @@
 #pragma once
-// The LED photograph window: one picture, shown modally from the main window's menu.
-// Its design is designs/led_image.ui; it is created hidden at start-up and
-// closing it only hides it. Made smaller than the picture, it scrolls.
+// The LED photograph window (designs/led_image.ui): one picture, no code.
 
-#include <QWidget>
+#include "ui/picture_window.h"
 
-class TForm2 : public QWidget {
+class TForm2 : public ohmira::ui::PictureWindow {
     Q_OBJECT
 public:
     TForm2();
-
-private:
-    void loadDesign();
-    void addScrollBars();
-    void bindHandlers();
-    void placeWindow();
 };
