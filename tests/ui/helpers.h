@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 
 #include <functional>
 #include <memory>
@@ -46,6 +47,16 @@ struct Program {
         if (!QTest::qWaitForWindowActive(&Form1))
             qFatal("the main window did not become active");
     }
+};
+
+// Receives the pages the program asks the desktop to open; tests install it
+// with QDesktopServices::setUrlHandler.
+class Browser : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened << url; }
 };
 
 // What the error box showed, if it came up.

@@ -24,15 +24,6 @@ const QString Rouge5Ligne2 = QStringLiteral("Soit en normalisé : 180,00 Ohms");
 const QString EnVoltInvalide =
     QStringLiteral("'En Volt' n'est pas une valeur en virgule flottante correcte.");
 
-// Receives the pages the program asks the desktop to open.
-class Browser : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl& url) { opened << url; }
-};
-
 }  // namespace
 
 class MainWindowTest : public QObject {

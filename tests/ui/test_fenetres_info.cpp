@@ -26,15 +26,6 @@ using namespace ohmira::ui;
 
 namespace {
 
-// Receives the pages the program asks the desktop to open.
-class Browser : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl& url) { opened << url; }
-};
-
 class PaintCounter : public QObject {
 public:
     explicit PaintCounter(QWidget& widget) { widget.installEventFilter(this); }
