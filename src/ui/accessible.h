@@ -1,0 +1,14 @@
+#pragma once
+// What screen readers (AT-SPI) see of our controls: labels whose text
+// interface holds the text shown (headings when the design says so, result
+// lines read with their text and details), colour lists labelled by their
+// captions, pictures described by the design, the bevel as a separator, and
+// plain windows as frames.
+
+namespace ohmira::ui {
+
+// Installs the accessibility factory for our controls; each control calls it
+// when created, so it is in place before any is asked for its interface.
+void useAccessibleControls();
+
+}  // namespace ohmira::ui
