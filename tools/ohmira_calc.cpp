@@ -118,7 +118,7 @@ json repondre(const std::string& ligne, const std::string& separateurParDefaut)
                 : calculParallele(index, tension, texteChamp(requete, "count"), separateur);
         return {{"line1", r.ligne1}, {"line2", r.ligne2}, {"details", enJson(r.details)}};
     } catch (const Erreur& e) {
-        return {{"error", e.nomClasse()}, {"message", messageBoite(e.what())}};
+        return {{"error", e.nomClasse()}, {"message", messageBoite(e.message())}};
     } catch (const ErreurRequete& e) {
         return {{"error", "BadRequest"}, {"message", "Requête incorrecte : " + e.message}};
     } catch (const json::exception&) {
@@ -212,7 +212,7 @@ int main(int argc, char** argv)
                 std::cout << ligne << '\n';
         return 0;
     } catch (const Erreur& e) {
-        std::cerr << messageBoite(e.what()) << '\n';
+        std::cerr << messageBoite(e.message()) << '\n';
         return ExitErreur;
     }
 }

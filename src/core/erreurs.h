@@ -4,14 +4,22 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace ohmira {
 
 class Erreur : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit Erreur(std::string message)
+        : std::runtime_error(message), message_(std::move(message)) {}
+    // The whole message with its length: a typed text may hold a NUL, where
+    // what() would stop.
+    const std::string& message() const noexcept { return message_; }
     // Class name as reported by the batch calculator ("EConvertError", ...).
     virtual const char* nomClasse() const noexcept = 0;
+
+private:
+    std::string message_;
 };
 
 #define OHMIRA_ERREUR(Nom)                                                   \

@@ -50,6 +50,8 @@ void Application::handlerFailed(std::exception_ptr error) noexcept
     std::string message;
     try {
         std::rethrow_exception(error);
+    } catch (const Erreur& e) {
+        message = e.message();
     } catch (const std::exception& e) {
         message = e.what();
     } catch (...) {

@@ -6,13 +6,13 @@
 
 #include <string>
 
-#define EXPECT_THROW_MSG(instruction, Type, message)                                   \
+#define EXPECT_THROW_MSG(instruction, Type, texte)                                     \
     do {                                                                               \
         try {                                                                          \
             instruction;                                                               \
             ADD_FAILURE() << #instruction " did not throw";                            \
         } catch (const Type& e_) {                                                     \
-            EXPECT_EQ(std::string(e_.what()), std::string(message));                   \
+            EXPECT_EQ(e_.message(), std::string(texte));                               \
         } catch (const std::exception& e_) {                                           \
             ADD_FAILURE() << #instruction " threw another error: " << e_.what();       \
         }                                                                              \
