@@ -21,32 +21,11 @@ constexpr std::array<Calibre, 8> Calibres = {{
     {2, "2 W"}, {3, "3 W"}, {5, "5 W"}, {10, "10 W"},
 }};
 
-std::optional<std::array<std::string_view, 4>> bandes(double ohms)
-{
-    // Two significant digits (every E24 value has exactly two), then the
-    // power of ten: gold is x0.1, silver x0.01, white x10^9 the largest.
-    if (!(ohms >= 0.1) || !std::isfinite(ohms))
-        return std::nullopt;
-    int exposant = static_cast<int>(std::floor(std::log10(ohms))) - 1;
-    long chiffres = std::lround(ohms / std::pow(10.0, exposant));
-    if (chiffres >= 100) {
-        chiffres /= 10;
-        ++exposant;
-    } else if (chiffres < 10) {
-        chiffres *= 10;
-        --exposant;
-    }
-    if (exposant < -2 || exposant > 9)
-        return std::nullopt;
-    const std::string_view multiplicateur = exposant == -2   ? "argent"
-                                            : exposant == -1 ? "or"
-                                                             : Chiffres[static_cast<std::size_t>(exposant)];
-    return std::array<std::string_view, 4>{Chiffres[static_cast<std::size_t>(chiffres / 10)],
-                                           Chiffres[static_cast<std::size_t>(chiffres % 10)], multiplicateur,
-                                           "or"};
-}
+// The series' tolerance band: none stands for 20 %.
+constexpr std::array<std::string_view, 6> Tolerances = {"", "argent", "or", "rouge", "marron", "vert"};
 
-// Three significant digits, locale-free, with the user's separator.
+}  // namespace
+
 std::string lisible(long double valeur, std::string_view separateur)
 {
     char texte[64];
@@ -63,8 +42,6 @@ std::string lisible(long double valeur, std::string_view separateur)
     return sortie;
 }
 
-// A value in the unit that reads best: "18,9 mA", "1,19 W", "850 µA",
-// "64,2 kW".
 std::string avecUnite(long double valeur, const char* unite, std::string_view separateur)
 {
     const long double m = std::fabs(valeur);
@@ -77,7 +54,52 @@ std::string avecUnite(long double valeur, const char* unite, std::string_view se
     return lisible(valeur * 1e6L, separateur) + " µ" + unite;
 }
 
-}  // namespace
+std::optional<double> calibrePour(long double puissance)
+{
+    for (const Calibre& c : Calibres)
+        if (c.watts >= 2 * puissance)
+            return c.watts;
+    return std::nullopt;
+}
+
+std::string_view texteCalibre(double watts)
+{
+    for (const Calibre& c : Calibres)
+        if (c.watts == watts)
+            return c.texte;
+    return {};
+}
+
+std::optional<BandesCouleur> bandesSerie(double ohms, SerieE serie)
+{
+    // The significant digits, then the power of ten: gold is x0.1, silver
+    // x0.01, white x10^9 the largest.
+    if (!(ohms >= 0.1) || !std::isfinite(ohms))
+        return std::nullopt;
+    const int n = definition(serie).chiffres;
+    const long haut = n == 2 ? 100 : 1000;
+    int exposant = static_cast<int>(std::floor(std::log10(ohms))) - (n - 1);
+    long chiffres = std::lround(ohms / std::pow(10.0, exposant));
+    if (chiffres >= haut) {
+        chiffres /= 10;
+        ++exposant;
+    } else if (chiffres < haut / 10) {
+        chiffres *= 10;
+        --exposant;
+    }
+    if (exposant < -2 || exposant > 9)
+        return std::nullopt;
+    BandesCouleur b;
+    for (long p = haut / 10; p > 0; p /= 10)
+        b.noms[static_cast<std::size_t>(b.nombre++)] = Chiffres[static_cast<std::size_t>(chiffres / p % 10)];
+    b.noms[static_cast<std::size_t>(b.nombre++)] = exposant == -2   ? "argent"
+                                                   : exposant == -1 ? "or"
+                                                                    : Chiffres[static_cast<std::size_t>(exposant)];
+    const std::string_view tolerance = Tolerances[static_cast<std::size_t>(serie)];
+    if (!tolerance.empty())
+        b.noms[static_cast<std::size_t>(b.nombre++)] = tolerance;
+    return b;
+}
 
 Details detailler(long double tension, double seuil, int nombre, double normaliseeOhms)
 {
@@ -88,12 +110,9 @@ Details detailler(long double tension, double seuil, int nombre, double normalis
     d.courantTotal = chute / normaliseeOhms;
     d.courantLed = d.courantTotal / nombre;
     d.puissance = chute * chute / normaliseeOhms;
-    for (const Calibre& c : Calibres)
-        if (c.watts >= 2 * d.puissance) {
-            d.calibre = c.watts;
-            break;
-        }
-    d.bandes = bandes(normaliseeOhms);
+    d.calibre = calibrePour(d.puissance);
+    if (const auto b = bandesSerie(normaliseeOhms, SerieE::E24))
+        d.bandes = std::array<std::string_view, 4>{b->noms[0], b->noms[1], b->noms[2], b->noms[3]};
     return d;
 }
 
@@ -108,9 +127,7 @@ std::vector<std::string> lignesDetails(const Details& d, std::string_view sep)
 
     std::string puissance = "puissance dans la résistance : " + avecUnite(d.puissance, "W", sep);
     if (d.calibre) {
-        for (const Calibre& c : Calibres)
-            if (c.watts == *d.calibre)
-                puissance += std::string(" (prendre ") + c.texte + ")";
+        puissance.append(" (prendre ").append(texteCalibre(*d.calibre)).append(")");
     } else {
         puissance += " (aucune résistance ordinaire : plus de 10 W)";
     }

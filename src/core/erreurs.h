@@ -35,6 +35,7 @@ OHMIRA_ERREUR(EInvalidOp);        // 0 / 0
 OHMIRA_ERREUR(EOverflow);         // a stored value beyond the double range
 OHMIRA_ERREUR(ETensionInsuffisante);  // supply not above the LED's voltage
 OHMIRA_ERREUR(ENombreNegatif);        // negative LED count
+OHMIRA_ERREUR(EValeurIncorrecte);     // a number outside what the calculation accepts
 
 #undef OHMIRA_ERREUR
 

@@ -12,23 +12,13 @@ namespace {
 
 std::string cite(std::string_view texte) { return "'" + std::string(texte) + "'"; }
 
-long double lireTension(std::string_view texte, std::string_view separateur)
-{
-    const auto v = lireReel(texte, separateur);
-    if (!v)
-        throw EConvertError(cite(texte) + " n'est pas une valeur en virgule flottante correcte");
-    return *v;
-}
-
 int lireNombre(std::string_view texte)
 {
-    const auto n = lireEntier(texte);
-    if (!n)
-        throw EConvertError(cite(texte) + " n'est pas une valeur entière correcte");
-    if (*n < 0)
+    const std::int32_t n = lireEntierChamp(texte);
+    if (n < 0)
         throw ENombreNegatif("Le nombre de LED en parallèle ne peut pas être négatif : " +
                              std::string(texte));
-    return *n;
+    return n;
 }
 
 // A resistance of zero or less means the supply does not exceed the LED's
@@ -47,23 +37,48 @@ Resultat resultat(double resistance, long double tension, double seuil, int nomb
     std::string unite;
     AdapterUnite(resistance, unite);
     const double normalisee = ValeurNormalisee(resistance);
-    const long double ohms = unite == "kOhms"   ? normalisee * 1000.0L
-                             : unite == "mOhms" ? normalisee / 1000.0L
-                                                : normalisee;
-    const auto ligne = [&](std::string_view debut, double valeur) {
-        std::string texte(debut);
-        return texte.append(ecrireFixe(valeur, separateur)).append(" ").append(unite);
-    };
-    return {ligne("Il vous faut une resistance de : ", resistance), ligne("Soit en normalisé : ", normalisee),
-            detailler(tension, seuil, nombre, static_cast<double>(ohms))};
+    return {ligneExacte(resistance, unite, separateur), ligneNormalisee(normalisee, unite, separateur),
+            detailler(tension, seuil, nombre, static_cast<double>(enOhms(normalisee, unite)))};
+}
+
+std::string ligne(std::string_view debut, double valeur, std::string_view unite, std::string_view separateur)
+{
+    std::string texte(debut);
+    return texte.append(ecrireFixe(valeur, separateur)).append(" ").append(unite);
 }
 
 }  // namespace
 
+long double lireReelChamp(std::string_view texte, std::string_view separateur)
+{
+    const auto v = lireReel(texte, separateur);
+    if (!v)
+        throw EConvertError(cite(texte) + " n'est pas une valeur en virgule flottante correcte");
+    return *v;
+}
+
+std::int32_t lireEntierChamp(std::string_view texte)
+{
+    const auto n = lireEntier(texte);
+    if (!n)
+        throw EConvertError(cite(texte) + " n'est pas une valeur entière correcte");
+    return *n;
+}
+
+std::string ligneExacte(double valeur, std::string_view unite, std::string_view separateur)
+{
+    return ligne("Il vous faut une resistance de : ", valeur, unite, separateur);
+}
+
+std::string ligneNormalisee(double valeur, std::string_view unite, std::string_view separateur)
+{
+    return ligne("Soit en normalisé : ", valeur, unite, separateur);
+}
+
 Resultat calculSerie(int couleur, std::string_view tension, std::string_view separateur)
 {
     const double seuil = static_cast<double>(TensionSeuil(couleur));
-    const long double v = lireTension(tension, separateur);
+    const long double v = lireReelChamp(tension, separateur);
     const double r = stocker((v - seuil) / CourantLed);
     verifierPositive(r, seuil, separateur);
     return resultat(r, v, seuil, 1, separateur);
@@ -73,7 +88,7 @@ Resultat calculParallele(int couleur, std::string_view tension, std::string_view
                          std::string_view separateur)
 {
     const double seuil = static_cast<double>(TensionSeuil(couleur));
-    const long double v = lireTension(tension, separateur);
+    const long double v = lireReelChamp(tension, separateur);
     const long double difference = v - seuil;
     const int n = lireNombre(nombre);
     const long double diviseur = n * CourantLed;

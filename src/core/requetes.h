@@ -5,6 +5,7 @@
 
 #include "core/details.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -28,5 +29,18 @@ Resultat calculSerie(int couleur, std::string_view tension, std::string_view sep
 //   calculParallele(0, "5", "2", ".") -> {"... : 85.00 Ohms", "... : 91.00 Ohms"}
 Resultat calculParallele(int couleur, std::string_view tension, std::string_view nombre,
                          std::string_view separateur);
+
+// A field's text read as a number, or EConvertError quoting the text:
+//   lireReelChamp(" 12,5 ", ",") -> 12.5
+//   lireReelChamp("En Volt", ",") -> "'En Volt' n'est pas une valeur en virgule flottante correcte"
+//   lireEntierChamp("3 ")         -> "'3 ' n'est pas une valeur entière correcte"
+long double lireReelChamp(std::string_view texte, std::string_view separateur);
+std::int32_t lireEntierChamp(std::string_view texte);
+
+// The two result lines for a scaled value or standard value and its unit:
+//   ligneExacte(170, "Ohms", ",")     -> "Il vous faut une resistance de : 170,00 Ohms"
+//   ligneNormalisee(1.2, "kOhms", ".") -> "Soit en normalisé : 1.20 kOhms"
+std::string ligneExacte(double valeur, std::string_view unite, std::string_view separateur);
+std::string ligneNormalisee(double valeur, std::string_view unite, std::string_view separateur);
 
 }  // namespace ohmira

@@ -2,72 +2,11 @@
 
 #include "core/erreurs.h"
 #include "core/etendu.h"
+#include "core/series.h"
 
-#include <algorithm>
-#include <cfenv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 namespace ohmira {
-
-namespace {
-
-// Both sides of a comparison are exact in the extended format when the
-// power of ten is small: entry * 10^k needs entry * 5^k < 2^64 (k <= 23), and
-// x * 10^j a 53-bit significand times 5^j < 2^11 (j <= 4).
-constexpr int KMax = 23;
-constexpr int JMax = 4;
-
-std::string texteDecimal(std::int32_t entree, int k)
-{
-    char texte[32];
-    std::snprintf(texte, sizeof texte, "%de%d", entree, k);
-    return texte;
-}
-
-// entree * 10^k read with the given rounding direction: the bracket of
-// extended values around it.
-long double arrondiVers(const std::string& texte, int sens)
-{
-    const int avant = std::fegetround();
-    std::fesetround(sens);
-    const long double v = std::strtold(texte.c_str(), nullptr);
-    std::fesetround(avant);
-    return v;
-}
-
-// Is entree * 10^k > x, exactly?
-bool auDessus(std::int32_t entree, int k, double x)
-{
-    const long double e = entree;
-    if (k >= 0 && k <= KMax)
-        return e * puissanceExacte(k) > x;
-    if (k < 0 && k >= -JMax)
-        return e > x * puissanceExacte(-k);
-    // Elsewhere the decimal lies between two neighbouring extended values
-    // (or is one); x, a double, is an extended value too.
-    const std::string texte = texteDecimal(entree, k);
-    const long double bas = arrondiVers(texte, FE_DOWNWARD);
-    const long double haut = arrondiVers(texte, FE_UPWARD);
-    return bas == haut ? bas > x : x <= bas;
-}
-
-// The double nearest entree * 10^k.
-double valeurE24(std::int32_t entree, int k)
-{
-    const long double e = entree;
-    if (k >= 0 && k <= KMax)
-        return stocker(e * puissanceExacte(k));
-    if (k < 0 && k >= -JMax)
-        return stocker(e / puissanceExacte(-k));
-    const double d = std::strtod(texteDecimal(entree, k).c_str(), nullptr);
-    if (std::isinf(d))
-        throw EOverflow("Débordement en virgule flottante");
-    return d;
-}
-
-}  // namespace
 
 void AdapterUnite(double& resistance, std::string& unite)
 {
@@ -89,18 +28,12 @@ double ValeurNormalisee(double valeur)
         return SerieE24.front();
     if (std::isinf(valeur))
         return valeur;
-    // Decade k holds the values entry * 10^k; start at the one holding the
-    // value, or one below when log10 lands a hair too high.
-    int k = static_cast<int>(std::floor(std::log10(valeur))) - 2;
-    while (auDessus(SerieE24.front(), k, valeur))
-        --k;
-    for (;; ++k) {
-        const auto premier = std::partition_point(SerieE24.begin(), SerieE24.end(), [&](std::int32_t entree) {
-            return !auDessus(entree, k, valeur);
-        });
-        if (premier != SerieE24.end())
-            return valeurE24(*premier, k);
-    }
+    return encadrer(valeur, SerieE::E24).dessus;
+}
+
+long double enOhms(double valeur, std::string_view unite)
+{
+    return unite == "kOhms" ? valeur * 1000.0L : unite == "mOhms" ? valeur / 1000.0L : valeur;
 }
 
 }  // namespace ohmira

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace ohmira {
 
@@ -27,5 +28,9 @@ void AdapterUnite(double& resistance, std::string& unite);
 //   1.2 -> 1.2 (the double of 1.2 lies just below 1.2)
 // A value that is not positive gives 100.
 double ValeurNormalisee(double valeur);
+
+// A value in `unite` back in ohms, in extended precision:
+//   enOhms(1.2, "kOhms") -> 1200   enOhms(50, "mOhms") -> 0.05
+long double enOhms(double valeur, std::string_view unite);
 
 }  // namespace ohmira
