@@ -6,6 +6,7 @@
 #include "core/erreurs.h"
 #include "core/nombres.h"
 #include "core/requetes.h"
+#include "montage_cli.h"
 
 #include <nlohmann/json.hpp>
 
@@ -94,8 +95,10 @@ json repondre(const std::string& ligne, const std::string& separateurParDefaut)
             throw ErreurRequete{"la requête doit être un objet JSON"};
 
         const std::string circuit = texteChamp(requete, "circuit");
+        if (circuit == "array")
+            return repondreMontage(requete, separateurParDefaut);
         if (circuit != "series" && circuit != "parallel")
-            throw ErreurRequete{"le champ « circuit » doit valoir \"series\" ou \"parallel\""};
+            throw ErreurRequete{"le champ « circuit » doit valoir \"series\", \"parallel\" ou \"array\""};
 
         const auto couleur = requete.find("colour");
         if (couleur == requete.end() || !couleur->is_number_integer() || *couleur < 0 ||
@@ -159,7 +162,7 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--help" || a == "-h") {
-            std::cout << Aide;
+            std::cout << Aide << '\n' << AideMontage;
             return 0;
         }
         if (a == "--batch") {
@@ -189,7 +192,9 @@ int main(int argc, char** argv)
         return lot(separateur);
     }
     if (positionnels.empty())
-        return usage("indiquez serie ou parallele");
+        return usage("indiquez serie, parallele ou montage");
+    if (positionnels[0] == "montage")
+        return montageEnLigne({positionnels.begin() + 1, positionnels.end()}, separateur);
 
     const std::string& circuit = positionnels[0];
     const std::size_t attendus = circuit == "serie" ? 3 : circuit == "parallele" ? 4 : 0;
