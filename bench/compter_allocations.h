@@ -1,0 +1,3 @@
+#pragma once
+// Heap allocations made through operator new since the program started.
+long allocationsFaites();
