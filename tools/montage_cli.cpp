@@ -5,7 +5,9 @@
 #include "core/montage.h"
 #include "core/nombres.h"
 
+#include <cmath>
 #include <cstdio>
+#include <limits>
 #include <iostream>
 #include <optional>
 #include <string_view>
@@ -162,11 +164,20 @@ std::optional<std::string> texteOptionnel(const json& requete, const char* cle)
     return texte(requete, cle);
 }
 
+// A figure as a JSON number; beyond the double range it is infinite (and
+// written null) rather than an undefined conversion.
+double nombre(long double v)
+{
+    if (std::fabs(v) > std::numeric_limits<double>::max())
+        return std::signbit(v) ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
+    return static_cast<double>(v);
+}
+
 json valeurJson(const ValeurMontage& v)
 {
     return {{"resistance", v.ohms},
-            {"current_per_led", static_cast<double>(v.courantLed)},
-            {"power", static_cast<double>(v.puissance)},
+            {"current_per_led", nombre(v.courantLed)},
+            {"power", nombre(v.puissance)},
             {"rating", v.calibre ? json(*v.calibre) : json(nullptr)},
             {"bands", v.bandes ? json(std::vector<std::string_view>(v.bandes->begin(), v.bandes->end()))
                                : json::array()}};
@@ -189,20 +200,20 @@ json resultatJson(const ResultatMontage& r, const std::string& sep)
                             {"above", valeurJson(b.dessus)},
                             {"below", valeurJson(b.dessous)},
                             {"worst",
-                             {{"current_min", static_cast<double>(b.pires.courantMin)},
-                              {"current_max", static_cast<double>(b.pires.courantMax)},
-                              {"power_min", static_cast<double>(b.pires.puissanceMin)},
-                              {"power_max", static_cast<double>(b.pires.puissanceMax)}}},
+                             {{"current_min", nombre(b.pires.courantMin)},
+                              {"current_max", nombre(b.pires.courantMax)},
+                              {"power_min", nombre(b.pires.puissanceMin)},
+                              {"power_max", nombre(b.pires.puissanceMax)}}},
                             {"warnings", phrases}});
     }
     return {{"line1", branches[0]["line1"]},
             {"line2", branches[0]["line2"]},
             {"strings", branches},
-            {"current_total", static_cast<double>(r.courantTotal)},
-            {"power_leds", static_cast<double>(r.puissanceLeds)},
-            {"power_resistors", static_cast<double>(r.puissanceResistances)},
-            {"power_supply", static_cast<double>(r.puissanceAlimentation)},
-            {"efficiency", static_cast<double>(r.rendement)},
+            {"current_total", nombre(r.courantTotal)},
+            {"power_leds", nombre(r.puissanceLeds)},
+            {"power_resistors", nombre(r.puissanceResistances)},
+            {"power_supply", nombre(r.puissanceAlimentation)},
+            {"efficiency", nombre(r.rendement)},
             {"warnings", avertissements(r, sep)}};
 }
 

@@ -134,7 +134,7 @@ std::string pluriel(int n, const char* mot)
 // "À 11,5 V, bas de la plage," or "À 5 V,"
 std::string aLaTensionBasse(const ResultatMontage& r, std::string_view sep)
 {
-    return "À " + avecUnite(r.tensionMin, "V", sep) + (r.plage ? ", bas de la plage," : ",");
+    return "À " + volts(r.tensionMin, sep) + (r.plage ? ", bas de la plage," : ",");
 }
 
 std::string valeurLisible(const char* quelle, const ValeurMontage& v, std::string_view unite,
@@ -230,11 +230,11 @@ std::string phrase(const ResultatMontage& r, int sorte, Avertissement a, std::st
     }
     case Avertissement::MargeFaible:
         return aLaTensionBasse(r, sep) + " il ne reste que " +
-               avecUnite(r.tensionMin - b.leds * static_cast<long double>(r.seuil), "V", sep) +
+               volts(r.tensionMin - b.leds * static_cast<long double>(r.seuil), sep) +
                " pour la résistance, moins de 1 V : le courant dépend trop de la tension de seuil réelle "
                "des LED.";
     case Avertissement::NeSAllumePas: {
-        const std::string besoin = avecUnite(b.leds * (r.seuil + EcartSeuil), "V", sep);
+        const std::string besoin = volts(b.leds * (r.seuil + EcartSeuil), sep);
         if (b.leds == 1)
             return aLaTensionBasse(r, sep) + " la LED peut ne plus s'allumer : il lui faut plus de " + besoin +
                    " si son seuil dépasse de 0" + std::string(sep) + "1 V la valeur typique.";
@@ -244,6 +244,21 @@ std::string phrase(const ResultatMontage& r, int sorte, Avertissement a, std::st
     }
     }
     return {};
+}
+
+std::vector<std::string> avertissements(const ResultatMontage& r, std::string_view sep)
+{
+    std::vector<std::string> phrases;
+    for (int i = 0; i < r.sortes; ++i) {
+        const Branche& b = r.branches[static_cast<std::size_t>(i)];
+        const std::string sorte = r.sortes == 1 ? std::string()
+                                                : (b.nombre > 1 ? "Branches de " : "Branche de ") +
+                                                      std::to_string(b.leds) + " LED : ";
+        for (int a = 0; a < NombreAvertissements; ++a)
+            if (b.avertissements[static_cast<std::size_t>(a)])
+                phrases.push_back(sorte + phrase(r, i, static_cast<Avertissement>(a), sep));
+    }
+    return phrases;
 }
 
 std::vector<std::string> lignesMontage(const ResultatMontage& r, std::string_view sep)

@@ -138,6 +138,10 @@ std::string ligne2(const Branche& branche, std::string_view separateur);
 // The French sentence of a warning raised for branches[sorte].
 std::string phrase(const ResultatMontage& r, int sorte, Avertissement a, std::string_view separateur);
 
+// Every warning's sentence; when there are two kinds of string each says
+// which kind it is about ("Branches de 5 LED : ...").
+std::vector<std::string> avertissements(const ResultatMontage& r, std::string_view separateur);
+
 // Everything as lines for the reader: for each kind of string its two lines,
 // the layout, both standard values, the worst cases and its warnings; then
 // the whole array.

@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -297,4 +299,79 @@ TEST(Montage, SameAsTheSeriesCalculator)
             EXPECT_EQ(r.courantTotal, attendu.details.courantTotal);
         }
     }
+}
+
+// Random arrays: whatever the figures, the values bracket the exact one, the
+// worst cases bracket the nominal ones, the powers add up, and a proposed
+// layout holds every LED with the longest strings the margin allows.
+TEST(Montage, PropertiesOverRandomArrays)
+{
+    std::mt19937_64 alea(1312);
+    auto uniforme = [&](double a, double b) { return std::uniform_real_distribution<double>(a, b)(alea); };
+    auto entier = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(alea); };
+    auto texte = [](double v) {
+        char t[32];
+        std::snprintf(t, sizeof t, "%.6g", v);
+        return std::string(t);
+    };
+    constexpr SerieE series[] = {SerieE::E6, SerieE::E12, SerieE::E24, SerieE::E48, SerieE::E96, SerieE::E192};
+    int calcules = 0;
+    for (int i = 0; i < 3000; ++i) {
+        const double v = uniforme(1, 60);
+        const std::string tension = texte(v), min = texte(v * uniforme(0.5, 1)), max = texte(v * uniforme(1, 1.5));
+        const std::string seuil = texte(uniforme(1.2, 4)), courant = texte(uniforme(0.5, 500));
+        const std::string k = std::to_string(entier(1, 20)), s = std::to_string(entier(1, 20));
+        const std::string total = std::to_string(entier(1, 200));
+        DemandeMontage d;
+        d.tension = tension;
+        if (i % 2) {
+            d.plageMin = min;
+            d.plageMax = max;
+        }
+        d.seuil = seuil;
+        d.courant = courant;
+        if (i % 3 == 0)
+            d.total = total;
+        d.serie = k;
+        d.branches = s;
+        d.serieE = series[i % 6];
+        d.separateur = ".";
+        SCOPED_TRACE(tension + " [" + min + ", " + max + "] " + seuil + " V " + courant + " mA " + k + "x" + s +
+                     " total " + total + " " + std::string(definition(d.serieE).nom));
+        ResultatMontage r;
+        try {
+            r = calculMontage(d);
+        } catch (const ETensionInsuffisante&) {
+            continue;
+        }
+        ++calcules;
+        int leds = 0;
+        for (int j = 0; j < r.sortes; ++j) {
+            const Branche& b = r.branches[static_cast<std::size_t>(j)];
+            leds += b.leds * b.nombre;
+            EXPECT_LE(b.dessous.affichee, b.exacteAffichee);
+            EXPECT_LE(b.exacteAffichee, b.dessus.affichee);
+            EXPECT_LT(b.dessous.ohms, b.dessus.ohms);
+            EXPECT_LE(b.pires.courantMin, b.dessus.courantLed);
+            EXPECT_GE(b.pires.courantMax, b.dessus.courantLed);
+            EXPECT_LE(b.pires.puissanceMin, b.dessus.puissance);
+            EXPECT_GE(b.pires.puissanceMax, b.dessus.puissance);
+            EXPECT_GE(b.pires.courantMin, 0);
+        }
+        EXPECT_NEAR(static_cast<double>(r.puissanceLeds + r.puissanceResistances),
+                    static_cast<double>(r.puissanceAlimentation), static_cast<double>(r.puissanceAlimentation) * 1e-12);
+        EXPECT_GT(r.rendement, 0);
+        EXPECT_LT(r.rendement, 1);
+        if (d.total) {
+            EXPECT_EQ(leds, std::stoi(total));
+            const long double k0 = r.branches[0].leds;
+            if (k0 > 1) {
+                EXPECT_GE(r.tensionMin - k0 * r.seuil, MargeConseillee);
+            }
+            if (leds > k0) {
+                EXPECT_LT(r.tensionMin - (k0 + 1) * r.seuil, MargeConseillee);
+            }
+        }
+    }
+    EXPECT_GT(calcules, 1500);
 }
