@@ -30,7 +30,7 @@ void AdapterUnite(double& resistance, std::string& unite);
 double ValeurNormalisee(double valeur);
 
 // A value in `unite` back in ohms, in extended precision:
-//   enOhms(1.2, "kOhms") -> 1200   enOhms(50, "mOhms") -> 0.05
+//   enOhms(1.5, "kOhms") -> 1500   enOhms(50, "mOhms") -> 0.05L   enOhms(170, "Ohms") -> 170
 long double enOhms(double valeur, std::string_view unite);
 
 }  // namespace ohmira

@@ -164,3 +164,10 @@ TEST(ValeurNormalisee, ResultIsTheNearestDouble)
             EXPECT_EQ(ValeurNormalisee(std::nextafter(attendu, 0.0)), attendu) << entree << "e-" << j;
         }
 }
+
+TEST(AdapterUnite, BackInOhmsHeaderExamples)
+{
+    EXPECT_EQ(enOhms(1.5, "kOhms"), 1500.0L);
+    EXPECT_EQ(enOhms(50, "mOhms"), 0.05L);
+    EXPECT_EQ(enOhms(170, "Ohms"), 170.0L);
+}

@@ -79,3 +79,12 @@ TEST(Details, LinesForTheReader)
     EXPECT_EQ(beaucoup[1], "puissance dans la résistance : 64,2 kW (aucune résistance ordinaire : plus de 10 W)");
     EXPECT_EQ(beaucoup[2], "code couleur : aucun en dessous de 0,1 Ohm");
 }
+
+TEST(Details, ReadableNumbersHeaderExamples)
+{
+    EXPECT_EQ(lisible(66.666L, ","), "66,7");
+    EXPECT_EQ(lisible(2, "."), "2");
+    EXPECT_EQ(avecUnite(0.0189L, "A", ","), "18,9 mA");
+    EXPECT_EQ(avecUnite(1.19L, "W", ","), "1,19 W");
+    EXPECT_EQ(avecUnite(0.00085L, "A", "."), "850 µA");
+}

@@ -154,3 +154,14 @@ TEST(CommentExamples, Requetes)
     EXPECT_EQ(parallele.ligne1, "Il vous faut une resistance de : 85.00 Ohms");
     EXPECT_EQ(parallele.ligne2, "Soit en normalisé : 91.00 Ohms");
 }
+
+TEST(Requetes, FieldReadersAndLinesHeaderExamples)
+{
+    EXPECT_EQ(lireReelChamp(" 12,5 ", ","), 12.5L);
+    EXPECT_THROW_MSG(lireReelChamp("En Volt", ","), EConvertError,
+                     "'En Volt' n'est pas une valeur en virgule flottante correcte");
+    EXPECT_EQ(lireEntierChamp("$A"), 10);
+    EXPECT_THROW_MSG(lireEntierChamp("3 "), EConvertError, "'3 ' n'est pas une valeur entière correcte");
+    EXPECT_EQ(ligneExacte(170, "Ohms", ","), "Il vous faut une resistance de : 170,00 Ohms");
+    EXPECT_EQ(ligneNormalisee(1.2, "kOhms", "."), "Soit en normalisé : 1.20 kOhms");
+}
