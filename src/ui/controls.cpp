@@ -1,6 +1,5 @@
 #include "ui/controls.h"
 
-#include "ui/accessible.h"
 #include "ui/jpeg.h"
 
 #include <QAbstractItemView>
@@ -24,7 +23,6 @@ Label::Label(QWidget* parent) : Label(0, parent) {}
 
 Label::Label(int extra, QWidget* parent) : QWidget(parent), extra_(extra)
 {
-    useAccessibleControls();
     setFocusPolicy(Qt::NoFocus);
     // We paint every pixel ourselves.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -101,7 +99,6 @@ StaticText::StaticText(QWidget* parent) : Label(4, parent) {}
 
 Bevel::Bevel(QWidget* parent) : QWidget(parent)
 {
-    useAccessibleControls();
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
@@ -121,7 +118,6 @@ void Bevel::paintEvent(QPaintEvent*)
 
 Picture::Picture(QWidget* parent) : QWidget(parent)
 {
-    useAccessibleControls();
 }
 
 void Picture::setSource(const QString& source)
@@ -229,7 +225,6 @@ void PrefixListView::keyboardSearch(const QString& text)
 
 ComboBox::ComboBox(QWidget* parent) : QComboBox(parent)
 {
-    useAccessibleControls();
     setEditable(false);
     setMaxVisibleItems(8);
 }
