@@ -107,11 +107,12 @@ void Bevel::paintEvent(QPaintEvent*)
     const int w = width();
     const int h = height();
     QPainter painter(this);
+    // Lowered: shadow along the top and left edges, light along the others.
     const QColor shadow(128, 128, 128);
-    painter.fillRect(0, 0, w - 1, 1, shadow);  // top
-    painter.fillRect(0, 0, 1, h - 1, shadow);  // left
-    painter.fillRect(w - 1, 0, 1, h, Qt::white);  // right
-    painter.fillRect(0, h - 1, w, 1, Qt::white);  // bottom
+    painter.fillRect(0, 0, w - 1, 1, shadow);
+    painter.fillRect(0, 0, 1, h - 1, shadow);
+    painter.fillRect(w - 1, 0, 1, h, Qt::white);
+    painter.fillRect(0, h - 1, w, 1, Qt::white);
 }
 
 // ---- Picture ----------------------------------------------------------------
