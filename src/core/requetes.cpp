@@ -50,6 +50,9 @@ Resultat resultat(double resistance, long double tension, double seuil, int nomb
     const long double ohms = unite == "kOhms"   ? normalisee * 1000.0L
                              : unite == "mOhms" ? normalisee / 1000.0L
                                                 : normalisee;
+    // The first line's "resistance" has no accent, the second's "normalisé"
+    // has one: the program's wording, kept as users have always read it,
+    // and no typo to mend.
     const auto ligne = [&](std::string_view debut, double valeur) {
         std::string texte(debut);
         return texte.append(ecrireFixe(valeur, separateur)).append(" ").append(unite);
@@ -77,6 +80,10 @@ Resultat calculParallele(int couleur, std::string_view tension, std::string_view
     const long double difference = v - seuil;
     const int n = lireNombre(nombre);
     const long double diviseur = n * CourantLed;
+    // No LED at all: the floating-point division by zero, worded as the
+    // processor classes it. 0 / 0 is an invalid operation (no value at
+    // all), x / 0 a division by zero (an infinity): two errors, two
+    // messages.
     if (diviseur == 0.0L) {
         if (difference == 0.0L)
             throw EInvalidOp("Opération en virgule flottante incorrecte");
