@@ -5,6 +5,11 @@
 namespace ohmira {
 
 namespace {
+// Doubles on purpose, not 1.6L: the voltages are stored values, so the
+// arithmetic starts from the double nearest each (1.6 is a hair above 1.6,
+// 2.1 a hair above, 2.2 a hair above...). Results that end on a rounding
+// boundary depend on those last bits; long double literals would change
+// them.
 constexpr std::array<double, NombreCouleurs> Tensions = {
     1.6, 1.6, 2.0, 2.1, 2.2, 2.5, 2.7, 3.1, 3.5,
 };

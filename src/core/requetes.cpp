@@ -65,6 +65,9 @@ std::int32_t lireEntierChamp(std::string_view texte)
     return *n;
 }
 
+// The first line's "resistance" has no accent, the second's "normalisé"
+// has one: the program's wording, kept as users have always read it, and no
+// typo to mend.
 std::string ligneExacte(double valeur, std::string_view unite, std::string_view separateur)
 {
     return ligne("Il vous faut une resistance de : ", valeur, unite, separateur);

@@ -72,7 +72,10 @@ std::string texteDecimal(std::int32_t entree, int k)
 }
 
 // entree * 10^k read with the given rounding direction: the bracket of
-// extended values around it.
+// extended values around it. This relies on glibc's strtold rounding the
+// exact decimal in the current rounding mode, as C requires of the strto*
+// family; a test checks the standard values against exact decimal
+// comparisons, which would catch a library that did not.
 long double arrondiVers(const std::string& texte, int sens)
 {
     const int avant = std::fegetround();
@@ -90,8 +93,10 @@ bool auDessus(std::int32_t entree, int k, double x)
         return e * puissanceExacte(k) > x;
     if (k < 0 && k >= -JMax)
         return e > x * puissanceExacte(-k);
-    // Elsewhere the decimal lies between two neighbouring extended values
-    // (or is one); x, a double, is an extended value too.
+    // Elsewhere the decimal is an extended value (bas == haut), or lies
+    // strictly between two neighbouring ones, bas < decimal < haut. x, a
+    // double, is an extended value too, so it cannot fall between them:
+    // it is below the decimal exactly when it is at or below bas.
     const std::string texte = texteDecimal(entree, k);
     const long double bas = arrondiVers(texte, FE_DOWNWARD);
     const long double haut = arrondiVers(texte, FE_UPWARD);

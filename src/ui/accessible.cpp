@@ -228,8 +228,7 @@ QAccessibleInterface* accessibleControl(const QString& className, QObject* objec
 
 void useAccessibleControls()
 {
-    static const bool installed = (QAccessible::installFactory(&accessibleControl), true);
-    (void)installed;
+    QAccessible::installFactory(&accessibleControl);
 }
 
 }  // namespace ohmira::ui

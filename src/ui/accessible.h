@@ -7,8 +7,8 @@
 
 namespace ohmira::ui {
 
-// Installs the accessibility factory for our controls; each control calls it
-// when created, so it is in place before any is asked for its interface.
+// Installs the accessibility factory for our controls. The application
+// object calls it once, before any window exists.
 void useAccessibleControls();
 
 }  // namespace ohmira::ui

@@ -2,6 +2,7 @@
 
 #include "core/erreurs.h"
 #include "core/nombres.h"
+#include "ui/accessible.h"
 
 #include <QEvent>
 #include <QLocale>
@@ -18,6 +19,7 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv)
     // window title on X11 ("Ohmira 1.1 — Ohmira").
     setApplicationName(QStringLiteral("Ohmira"));
     readDecimalSeparator();
+    useAccessibleControls();
 }
 
 Application& Application::instance()

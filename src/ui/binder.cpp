@@ -2,11 +2,12 @@
 
 #include "ui/application.h"
 #include "ui/controls.h"
-#include "ui/design_loader.h"
+#include "ui/design_error.h"
 #include "ui/windows.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QVariant>
 #include <QWidget>
@@ -106,15 +107,15 @@ private:
 
 }  // namespace
 
-void bindHandlers(QWidget& root, std::initializer_list<Handler> handlers)
+void bindHandlers(QWidget& root, const std::vector<Handler>& handlers)
 {
     Application* const app = &Application::instance();
 
     std::map<QString, const Handler*> byName;
     std::map<QString, int> uses;
     for (const Handler& handler : handlers) {
-        byName[QString::fromLatin1(handler.name)] = &handler;
-        uses[QString::fromLatin1(handler.name)] = 0;
+        byName[handler.name] = &handler;
+        uses[handler.name] = 0;
     }
 
     QStringList errors;
@@ -169,9 +170,20 @@ void bindHandlers(QWidget& root, std::initializer_list<Handler> handlers)
             errors << QStringLiteral("le gestionnaire %1 n'est lié à rien").arg(name);
 
     if (!errors.isEmpty())
-        throw DesignError(QStringLiteral("Fenêtre %1 : %2")
-                              .arg(windowLabel(root), errors.join(QStringLiteral(" ; ")))
-                              .toStdString());
+        designError(root, errors.join(QStringLiteral(" ; ")));
+}
+
+void bindWindowHandlers(QWidget& window, std::vector<Handler> more)
+{
+    const QMetaObject& own = *window.metaObject();
+    for (int i = own.methodOffset(); i < own.methodCount(); ++i) {
+        const QMetaMethod method = own.method(i);
+        if (method.methodType() != QMetaMethod::Slot)
+            continue;
+        more.push_back({QString::fromLatin1(method.name()),
+                        [&window, method] { method.invoke(&window, Qt::DirectConnection); }});
+    }
+    bindHandlers(window, more);
 }
 
 }  // namespace ohmira::ui

@@ -3,23 +3,25 @@
 // handler of one of its events in a dynamic property of the same name as
 // the event:
 //   <property name="OnClick" stdset="0"><string>Button1Click</string></property>
-// bindHandlers() connects each to the window's handler of that name. A
-// handler runs inside a wrapper that hands any exception to the
+// A window's handlers are the slots its class declares itself (Qt's meta-
+// object names them, so a handler's name is written once, in its
+// declaration). bindWindowHandlers() connects each event to the handler of
+// that name. A handler runs inside a wrapper that hands any exception to the
 // application's error box (Application::handlerFailed), so none ever
 // unwinds through Qt.
 
 #include <QString>
 
 #include <functional>
-#include <initializer_list>
+#include <vector>
 
 class QWidget;
 
 namespace ohmira::ui {
 
 struct Handler {
-    const char* name;             // "Button1Click"
-    std::function<void()> call;  // the window's method
+    QString name;                // "Button1Click"
+    std::function<void()> call;
 };
 
 // Events a design may bind, with the objects that have them:
@@ -39,6 +41,10 @@ inline constexpr const char* EventOnMouseMove = "OnMouseMove";
 // handler of that name in `handlers`. Throws DesignError naming the design
 // when a property names no handler of the table, when an object cannot have
 // the event, or when a handler of the table is bound to nothing.
-void bindHandlers(QWidget& root, std::initializer_list<Handler> handlers);
+void bindHandlers(QWidget& root, const std::vector<Handler>& handlers);
+
+// The same with the slots of `window`'s own class (not those it inherits)
+// as handlers, plus `more`, handlers that are not members of the class.
+void bindWindowHandlers(QWidget& window, std::vector<Handler> more = {});
 
 }  // namespace ohmira::ui

@@ -1,6 +1,5 @@
 #include "ui/controls.h"
 
-#include "ui/accessible.h"
 #include "ui/jpeg.h"
 
 #include <QAbstractItemView>
@@ -24,7 +23,6 @@ Label::Label(QWidget* parent) : Label(0, parent) {}
 
 Label::Label(int extra, QWidget* parent) : QWidget(parent), extra_(extra)
 {
-    useAccessibleControls();
     setFocusPolicy(Qt::NoFocus);
     // We paint every pixel ourselves.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -101,7 +99,6 @@ StaticText::StaticText(QWidget* parent) : Label(4, parent) {}
 
 Bevel::Bevel(QWidget* parent) : QWidget(parent)
 {
-    useAccessibleControls();
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
@@ -110,18 +107,18 @@ void Bevel::paintEvent(QPaintEvent*)
     const int w = width();
     const int h = height();
     QPainter painter(this);
+    // Lowered: shadow along the top and left edges, light along the others.
     const QColor shadow(128, 128, 128);
-    painter.fillRect(0, 0, w - 1, 1, shadow);  // top
-    painter.fillRect(0, 0, 1, h - 1, shadow);  // left
-    painter.fillRect(w - 1, 0, 1, h, Qt::white);  // right
-    painter.fillRect(0, h - 1, w, 1, Qt::white);  // bottom
+    painter.fillRect(0, 0, w - 1, 1, shadow);
+    painter.fillRect(0, 0, 1, h - 1, shadow);
+    painter.fillRect(w - 1, 0, 1, h, Qt::white);
+    painter.fillRect(0, h - 1, w, 1, Qt::white);
 }
 
 // ---- Picture ----------------------------------------------------------------
 
 Picture::Picture(QWidget* parent) : QWidget(parent)
 {
-    useAccessibleControls();
 }
 
 void Picture::setSource(const QString& source)
@@ -229,7 +226,6 @@ void PrefixListView::keyboardSearch(const QString& text)
 
 ComboBox::ComboBox(QWidget* parent) : QComboBox(parent)
 {
-    useAccessibleControls();
     setEditable(false);
     setMaxVisibleItems(8);
 }

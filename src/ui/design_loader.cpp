@@ -54,20 +54,7 @@ bool isPlainQtClass(const QString& className)
     return false;
 }
 
-// Set on a window's root by loadInto: the design it was built from.
-constexpr const char* DesignProperty = "ohmiraDesign";
-
 }  // namespace
-
-QString windowLabel(const QWidget& root)
-{
-    const QString design = root.property(DesignProperty).toString();
-    if (design.isEmpty())
-        return root.objectName();
-    if (root.objectName().isEmpty())
-        return design;
-    return QStringLiteral("%1 (%2)").arg(root.objectName(), design);
-}
 
 // QUiLoader's constructor loads every plugin under "designer" in each of the
 // application's library paths; there is no way to ask it not to. So the
@@ -114,8 +101,7 @@ void DesignLoader::loadInto(QWidget& root, const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw DesignError(
-            QStringLiteral("Fenêtre %1 : %2").arg(path, file.errorString()).toStdString());
+        designError(path, file.errorString());
     loadInto(root, file, path);
 }
 
@@ -127,8 +113,7 @@ void DesignLoader::loadInto(QWidget& root, QIODevice& design, const QString& nam
     root.setProperty(DesignProperty, QFileInfo(name).fileName());
 
     if (!design.isOpen() && !design.open(QIODevice::ReadOnly))
-        throw DesignError(
-            QStringLiteral("Fenêtre %1 : %2").arg(name, design.errorString()).toStdString());
+        designError(name, design.errorString());
     QByteArray ui = design.readAll();
     // The design's fonts are set aside (see DesignFontProperty) and given
     // their final form by applyDesignFonts() below.
@@ -146,9 +131,7 @@ void DesignLoader::loadInto(QWidget& root, QIODevice& design, const QString& nam
         if (!picture->error().isEmpty())
             errors_ << QStringLiteral("%1 : %2").arg(picture->objectName(), picture->error());
     if (!errors_.isEmpty())
-        throw DesignError(QStringLiteral("Fenêtre %1 : %2")
-                              .arg(windowLabel(root), errors_.join(QStringLiteral(" ; ")))
-                              .toStdString());
+        designError(root, errors_.join(QStringLiteral(" ; ")));
     applyDesignFonts(root, fontScale(), designStretch());
 }
 

@@ -3,21 +3,16 @@
 // resource) into an existing window object, creating our own controls by
 // class name. Any problem stops with a DesignError naming the design.
 
+#include "ui/design_error.h"
+
 #include <QString>
 #include <QStringList>
 #include <QUiLoader>
 #include <QWidget>
 
-#include <stdexcept>
-
 class QIODevice;
 
 namespace ohmira::ui {
-
-class DesignError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 // QUiLoader that
 // - builds the design's root into the window object it is given (so a
@@ -49,10 +44,6 @@ private:
     QStringList errors_;
 };
 
-// How error messages name a window: "Form1 (led_pass.ui)" once a design has
-// been loaded into it, else its object name.
-QString windowLabel(const QWidget& root);
-
 // The control named `name` in `root`, of class T. Throws DesignError when the
 // design lacks it or gives it another class.
 template <class T>
@@ -60,10 +51,9 @@ T& control(QWidget& root, const char* name)
 {
     T* found = root.findChild<T*>(QString::fromLatin1(name));
     if (found == nullptr)
-        throw DesignError(QStringLiteral("Fenêtre %1 : contrôle %2 (%3) introuvable")
-                              .arg(windowLabel(root), QLatin1String(name),
-                                   QLatin1String(T::staticMetaObject.className()))
-                              .toStdString());
+        designError(root, QStringLiteral("contrôle %1 (%2) introuvable")
+                              .arg(QLatin1String(name),
+                                   QLatin1String(T::staticMetaObject.className())));
     return *found;
 }
 

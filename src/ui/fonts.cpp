@@ -46,19 +46,24 @@ double fontScale()
 
 int designStretch()
 {
-    static const int stretch = [] {
-        constexpr double DesignWidth = 139;  // of the text below, at 11 px
-        // Measured with the application font, which the menus load anyway,
-        // and brought to 11 px: widths grow in proportion to the size.
-        const QFont font = QApplication::font();
-        const QFontMetricsF metrics(font);
-        const double width =
-            metrics.horizontalAdvance(QStringLiteral("Nombre de LED en parallèle :")) * 11.0 /
-            QFontInfo(font).pixelSize();
-        if (width <= DesignWidth)
-            return 100;
-        return std::max(75, static_cast<int>(std::lround(100.0 * DesignWidth / width)));
-    }();
+    // Measured once per application font (each window's design asks), and
+    // again when the desktop's font changes.
+    static QString measured;
+    static int stretch = 0;
+    const QFont font = QApplication::font();
+    if (stretch != 0 && font.key() == measured)
+        return stretch;
+    constexpr double DesignWidth = 139;  // of the text below, at 11 px
+    // Measured with the application font, which the menus load anyway, and
+    // brought to 11 px: widths grow in proportion to the size.
+    const QFontMetricsF metrics(font);
+    const double width =
+        metrics.horizontalAdvance(QStringLiteral("Nombre de LED en parallèle :")) * 11.0 /
+        QFontInfo(font).pixelSize();
+    measured = font.key();
+    stretch = width <= DesignWidth
+                  ? 100
+                  : std::max(75, static_cast<int>(std::lround(100.0 * DesignWidth / width)));
     return stretch;
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 // JPEG decoding with libjpeg (decompression only), independent of Qt's
-// image plugins.
+// image plugins. Called directly, it reads a picture's size from its header
+// alone, so a window knows its pictures' natural sizes at start-up and
+// decodes each only when first painted; no plugin is looked up and loaded
+// at start-up; and bad data is reported with libjpeg's own message.
 
 #include <QByteArray>
 #include <QImage>

@@ -1,6 +1,6 @@
 #include "ui/scrolling.h"
 
-#include "ui/design_loader.h"
+#include "ui/design_error.h"
 
 #include <QChildEvent>
 #include <QCoreApplication>
@@ -186,9 +186,7 @@ void ScrolledClient::wheelEvent(QWheelEvent* event)
 ScrolledClient& scrollAutomatically(QWidget& window)
 {
     if (window.findChild<ScrolledClient*>(QString(), Qt::FindDirectChildrenOnly) != nullptr)
-        throw DesignError(QStringLiteral("Fenêtre %1 : défilement déjà en place")
-                              .arg(windowLabel(window))
-                              .toStdString());
+        designError(window, QStringLiteral("défilement déjà en place"));
     return *new ScrolledClient(window);
 }
 

@@ -4,6 +4,12 @@
 // edges), scroll bars appear, moving 8 pixels per arrow click and 80 per
 // page; when the window is large enough again they go away.
 //
+// Not QScrollArea: the extent here is the controls' right and bottom edges,
+// not a widget's size hint or layout; the steps are fixed; and a bar that
+// appears takes room from the view, which can make the other bar needed.
+// Those rules are the few lines of layOut(), where QScrollArea would have to
+// be bent out of its layout-driven sizing.
+//
 // The window's controls move into a client widget that the scrolled area
 // slides under a fixed view. Their positions stay those of the design:
 // they are relative to the client, whose top-left corner is the window's

@@ -1,6 +1,6 @@
 #include "ui/windows.h"
 
-#include "ui/design_loader.h"
+#include "ui/design_error.h"
 #include "ui/scrolling.h"
 
 #include <QEvent>
@@ -18,17 +18,11 @@ namespace {
 // Set by placeWindow on sizeable windows until their first showModal.
 constexpr const char* PendingOuterSize = "ohmiraPendingOuterSize";
 
-[[noreturn]] void fail(const QWidget& window, const QString& what)
-{
-    throw DesignError(
-        QStringLiteral("Fenêtre %1 : %2").arg(windowLabel(window), what).toStdString());
-}
-
 QVariant setting(const QWidget& window, const char* name, QMetaType::Type type)
 {
     const QVariant value = window.property(name);
     if (!value.isValid() || value.metaType().id() != type)
-        fail(window, QStringLiteral("réglage %1 absent ou du mauvais type")
+        designError(window, QStringLiteral("réglage %1 absent ou du mauvais type")
                          .arg(QLatin1String(name)));
     return value;
 }
@@ -64,7 +58,7 @@ void placeWindow(QWidget& window)
     else if (icons == QLatin1String("minimize,maximize"))
         flags |= Qt::WindowMinMaxButtonsHint;
     else
-        fail(window, QStringLiteral("borderIcons « %1 » inconnu").arg(icons));
+        designError(window, QStringLiteral("borderIcons « %1 » inconnu").arg(icons));
 
     if (border == QLatin1String("fixed")) {
         if (QLayout* layout = window.layout())
@@ -74,7 +68,7 @@ void placeWindow(QWidget& window)
     } else if (border == QLatin1String("sizeable")) {
         window.setProperty(PendingOuterSize, window.size());
     } else {
-        fail(window, QStringLiteral("borderStyle « %1 » inconnu").arg(border));
+        designError(window, QStringLiteral("borderStyle « %1 » inconnu").arg(border));
     }
 
     window.setWindowFlags(flags);

@@ -2,9 +2,18 @@
 // Window-level rules shared by every window: where it opens, its frame, how
 // the main window shows the others, and where its bare background is.
 
+#include <memory>
+
 class QWidget;
 
 namespace ohmira::ui {
+
+// A window that the main window's menu shows: the handler its menu item
+// names in the main window's design, and how to create it.
+struct MenuWindow {
+    const char* menuHandler;  // "ImageduneLED1Click"
+    std::unique_ptr<QWidget> (*create)();
+};
 
 // Applies the window settings the design stores as dynamic properties on
 // its root, then places the window:

@@ -29,6 +29,7 @@ const char* const Seps[] = {",", "."};
 TEST(Requetes, WorkedResults)
 {
     struct Cas {
+        const char* nom;
         int couleur;
         const char* tension;  // with ","
         const char* nombre;   // nullptr: one LED in series
@@ -37,24 +38,25 @@ TEST(Requetes, WorkedResults)
         const char* unite;
     };
     const Cas cas[] = {
-        {Rouge, "5", nullptr, "170,00", "180,00", "Ohms"},
-        {Bleu, "12", nullptr, "475,00", "510,00", "Ohms"},
-        {Rouge, "24", nullptr, "1,12", "1,20", "kOhms"},
-        {Orange, "2,0001", nullptr, "0,01", "0,01", "Ohms"},
-        {Orange, "26", nullptr, "1,20", "1,20", "kOhms"},
-        {Violet, "5", nullptr, "115,00", "120,00", "Ohms"},
-        {Rouge, "5", "2", "85,00", "91,00", "Ohms"},
-        {Rouge, "5", "3", "56,67", "62,00", "Ohms"},
-        {Vert, "12", "3", "163,33", "180,00", "Ohms"},
-        {Rouge, "5", "1000", "0,17", "0,18", "Ohms"},
-        {InfraRouge, " 12,5 ", " 3", "181,67", "200,00", "Ohms"},
-        {Rouge, "5", "$A", "17,00", "18,00", "Ohms"},
-        {Blanc, "1003,5", nullptr, "50,00", "51,00", "kOhms"},
-        {Rouge, "50001,6", nullptr, "2500,00", "2700,00", "kOhms"},
-        {Rouge, "1,6000001", nullptr, "0,00", "0,01", "mOhms"},
+        {"rouge, 5 V", Rouge, "5", nullptr, "170,00", "180,00", "Ohms"},
+        {"bleu, 12 V", Bleu, "12", nullptr, "475,00", "510,00", "Ohms"},
+        {"kOhms au-dessus de 1000", Rouge, "24", nullptr, "1,12", "1,20", "kOhms"},
+        {"à peine au-dessus du seuil", Orange, "2,0001", nullptr, "0,01", "0,01", "Ohms"},
+        {"valeur E24 exacte en kOhms", Orange, "26", nullptr, "1,20", "1,20", "kOhms"},
+        {"violet, 5 V", Violet, "5", nullptr, "115,00", "120,00", "Ohms"},
+        {"deux en parallèle", Rouge, "5", "2", "85,00", "91,00", "Ohms"},
+        {"trois en parallèle, quotient inexact", Rouge, "5", "3", "56,67", "62,00", "Ohms"},
+        {"vert, trois en parallèle", Vert, "12", "3", "163,33", "180,00", "Ohms"},
+        {"mille en parallèle, sous 1 Ohm", Rouge, "5", "1000", "0,17", "0,18", "Ohms"},
+        {"blancs autour des nombres", InfraRouge, " 12,5 ", " 3", "181,67", "200,00", "Ohms"},
+        {"nombre en hexadécimal", Rouge, "5", "$A", "17,00", "18,00", "Ohms"},
+        {"blanc, kOhms", Blanc, "1003,5", nullptr, "50,00", "51,00", "kOhms"},
+        {"au-delà de 1000 kOhms", Rouge, "50001,6", nullptr, "2500,00", "2700,00", "kOhms"},
+        {"mOhms sous 0,0001 Ohm", Rouge, "1,6000001", nullptr, "0,00", "0,01", "mOhms"},
     };
     for (const char* sep : Seps)
         for (const Cas& c : cas) {
+            SCOPED_TRACE(std::string(c.nom) + ", séparateur " + sep);
             const std::string tension = avec(c.tension, sep);
             const Resultat r = c.nombre ? calculParallele(c.couleur, tension, c.nombre, sep)
                                         : calculSerie(c.couleur, tension, sep);
@@ -107,21 +109,23 @@ TEST(Requetes, ArithmeticErrors)
 TEST(Requetes, SupplyMustExceedForwardVoltage)
 {
     struct Cas {
+        const char* nom;
         int couleur;
         const char* tension;
         const char* nombre;
         const char* seuil;
     };
     const Cas cas[] = {
-        {Blanc, "3,5", nullptr, "3,50"},  // exactly zero
-        {Rouge, "1,6", nullptr, "1,60"},  // a tiny negative
-        {Rouge, "1", nullptr, "1,60"},
-        {Vert, "-12", nullptr, "2,20"},
-        {Orange, "2", "3", "2,00"},
-        {UltraViolet, "3", "2", "3,10"},
+        {"exactement zéro", Blanc, "3,5", nullptr, "3,50"},
+        {"un rien sous zéro", Rouge, "1,6", nullptr, "1,60"},
+        {"sous le seuil", Rouge, "1", nullptr, "1,60"},
+        {"tension négative", Vert, "-12", nullptr, "2,20"},
+        {"en parallèle, à zéro", Orange, "2", "3", "2,00"},
+        {"en parallèle, sous le seuil", UltraViolet, "3", "2", "3,10"},
     };
     for (const char* sep : Seps)
         for (const Cas& c : cas) {
+            SCOPED_TRACE(std::string(c.nom) + ", séparateur " + sep);
             const std::string tension = avec(c.tension, sep);
             const std::string message =
                 avec(std::string("La tension du générateur doit dépasser la tension de seuil de la LED : ") +

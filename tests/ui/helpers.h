@@ -8,6 +8,7 @@
 #include "led_tableau.h"
 #include "schema.h"
 #include "ui/application.h"
+#include "window_set.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -31,17 +32,17 @@
         return QTest::qExec(&test, argc, argv);                             \
     }
 
-// The program's four windows, created and wired as main() does, the main
-// window shown and active.
+// The program's windows, created and wired as main() does, the main window
+// shown and active.
 struct Program {
-    TForm1 Form1;
-    TForm2 Form2;
-    TForm3 Form3;
-    TForm4 Form4;
+    WindowSet windows;
+    TForm1& Form1 = windows.main();
+    TForm2& Form2 = windows.window<TForm2>();
+    TForm3& Form3 = windows.window<TForm3>();
+    TForm4& Form4 = windows.window<TForm4>();
 
     Program()
     {
-        Form1.setInfoWindows(&Form2, &Form3, &Form4);
         Form1.show();
         Form1.activateWindow();
         if (!QTest::qWaitForWindowActive(&Form1))

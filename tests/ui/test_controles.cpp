@@ -250,6 +250,21 @@ private slots:
         QVERIFY2(stretch == 100 || width >= 139 - 8, qPrintable(QString::number(width)));
     }
 
+    // A desktop font changed while the program runs is measured anew: a
+    // monospaced family is far wider than the layouts' letters.
+    void designStretchFollowsTheApplicationFont()
+    {
+        const QFont before = QApplication::font();
+        const int stretch = designStretch();
+        QFont mono(QStringLiteral("DejaVu Sans Mono"));
+        mono.setPixelSize(11);
+        QApplication::setFont(mono);
+        const int monoStretch = designStretch();
+        QApplication::setFont(before);
+        QVERIFY2(monoStretch < stretch, qPrintable(QStringLiteral("%1 %2").arg(monoStretch).arg(stretch)));
+        QCOMPARE(designStretch(), stretch);
+    }
+
     // At another font resolution, fonts, positions and sizes grow with the
     // text height; the window's screen position does not.
     void scaledDesign()

@@ -58,7 +58,7 @@ const QByteArray Button = R"(
   </widget>)";
 
 // Loads, checks the controls and binds as a window's constructor does.
-void build(QWidget& root, const QByteArray& ui, std::initializer_list<Handler> handlers)
+void build(QWidget& root, const QByteArray& ui, const std::vector<Handler>& handlers)
 {
     QBuffer buffer;
     buffer.setData(ui);

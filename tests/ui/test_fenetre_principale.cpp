@@ -513,7 +513,7 @@ private slots:
     // windows were never handed over) goes to the same box.
     void anyHandlerErrorReachesTheBox()
     {
-        TForm1 alone;
+        TForm1 alone(WindowSet::menuWindows());
         alone.show();
         QVERIFY(QTest::qWaitForWindowActive(&alone));
         const ErrorBox box = closeErrorBox([&] {

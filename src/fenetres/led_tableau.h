@@ -21,6 +21,7 @@ class TForm4 : public QWidget {
 public:
     TForm4();
 
+public slots:
     // Handlers, bound by name from the design.
     void Label3MouseMove();
     void FormMouseMove();

@@ -18,13 +18,16 @@
 #include <QPoint>
 
 #include <initializer_list>
+#include <map>
 #include <optional>
+#include <span>
 
 namespace ohmira {
 struct Details;
 }
 
 namespace ohmira::ui {
+struct MenuWindow;
 class ComboBox;
 class Edit;
 class Label;
@@ -34,20 +37,20 @@ class StaticText;
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
-    TForm1();
+    // `menuWindows`: the windows the menu shows, by the handler their menu
+    // item names.
+    explicit TForm1(std::span<const ohmira::ui::MenuWindow> menuWindows);
 
-    // The information windows the menu shows. They are created after this
-    // one, so they are handed over afterwards; until then their menu items
-    // report an error.
-    void setInfoWindows(QWidget* image, QWidget* schema, QWidget* tableau);
+    // Those windows are created after this one, so they are handed over
+    // afterwards; until then their menu items report an error.
+    void setMenuWindow(const char* menuHandler, QWidget& window);
 
-    // Handlers, bound by name from the design.
+public slots:
+    // Handlers, bound by name from the design (the menu items that show a
+    // window are bound by setMenuWindow's table instead).
     void Button1Click();
     void Button2Click();
     void Quitter1Click();
-    void ImageduneLED1Click();
-    void SchmaPolarisation1Click();
-    void ableauxrcapitulatif1Click();
     void LienTRESutile1Click();
 
 protected:
@@ -59,9 +62,9 @@ private:
     void loadDesign();
     void findControls();
     void checkColourLists();
-    void bindHandlers();
+    void bindHandlers(std::span<const ohmira::ui::MenuWindow> menuWindows);
     void placeWindow();
-    void showInfoWindow(QWidget* window);
+    void showMenuWindow(const QString& menuHandler);
     void showDetails(const ohmira::Details& details, std::initializer_list<QWidget*> lines);
 
     ohmira::ui::ComboBox* ComboBox1 = nullptr;
@@ -74,9 +77,7 @@ private:
     ohmira::ui::Label* Label8 = nullptr;
     ohmira::ui::Label* Label9 = nullptr;
 
-    QWidget* Form2 = nullptr;
-    QWidget* Form3 = nullptr;
-    QWidget* Form4 = nullptr;
+    std::map<QString, QWidget*> menuWindows_;
 
     // Where the window opened; it goes back there when moved.
     QPoint openedAt_;

@@ -17,12 +17,12 @@
 
 using ohmira::ui::control;
 
-TForm1::TForm1()
+TForm1::TForm1(std::span<const ohmira::ui::MenuWindow> menuWindows)
 {
     loadDesign();
     findControls();
     checkColourLists();
-    bindHandlers();
+    bindHandlers(menuWindows);
     placeWindow();
 }
 
@@ -55,24 +55,20 @@ void TForm1::checkColourLists()
             same = list->itemText(i).toStdString() ==
                    ohmira::NomsCouleurs[static_cast<std::size_t>(i)];
         if (!same)
-            throw ohmira::ui::DesignError(
-                QStringLiteral("Fenêtre %1 : %2 ne liste pas les couleurs du calcul")
-                    .arg(ohmira::ui::windowLabel(*this), list->objectName())
-                    .toStdString());
+            ohmira::ui::designError(
+                *this, QStringLiteral("%1 ne liste pas les couleurs du calcul").arg(list->objectName()));
     }
 }
 
-void TForm1::bindHandlers()
+void TForm1::bindHandlers(std::span<const ohmira::ui::MenuWindow> menuWindows)
 {
-    ohmira::ui::bindHandlers(*this, {
-        {"Button1Click", [this] { Button1Click(); }},
-        {"Button2Click", [this] { Button2Click(); }},
-        {"Quitter1Click", [this] { Quitter1Click(); }},
-        {"ImageduneLED1Click", [this] { ImageduneLED1Click(); }},
-        {"SchmaPolarisation1Click", [this] { SchmaPolarisation1Click(); }},
-        {"ableauxrcapitulatif1Click", [this] { ableauxrcapitulatif1Click(); }},
-        {"LienTRESutile1Click", [this] { LienTRESutile1Click(); }},
-    });
+    std::vector<ohmira::ui::Handler> shows;
+    for (const ohmira::ui::MenuWindow& entry : menuWindows) {
+        const QString name = QString::fromLatin1(entry.menuHandler);
+        menuWindows_[name] = nullptr;
+        shows.push_back({name, [this, name] { showMenuWindow(name); }});
+    }
+    ohmira::ui::bindWindowHandlers(*this, std::move(shows));
 }
 
 void TForm1::placeWindow()
@@ -80,11 +76,9 @@ void TForm1::placeWindow()
     ohmira::ui::placeWindow(*this);
 }
 
-void TForm1::setInfoWindows(QWidget* image, QWidget* schema, QWidget* tableau)
+void TForm1::setMenuWindow(const char* menuHandler, QWidget& window)
 {
-    Form2 = image;
-    Form3 = schema;
-    Form4 = tableau;
+    menuWindows_.at(QString::fromLatin1(menuHandler)) = &window;
 }
 
 // ---- Handlers ---------------------------------------------------------------
@@ -125,28 +119,14 @@ void TForm1::Quitter1Click()
     close();
 }
 
-void TForm1::ImageduneLED1Click()
-{
-    showInfoWindow(Form2);
-}
-
-void TForm1::SchmaPolarisation1Click()
-{
-    showInfoWindow(Form3);
-}
-
-void TForm1::ableauxrcapitulatif1Click()
-{
-    showInfoWindow(Form4);
-}
-
 void TForm1::LienTRESutile1Click()
 {
     ohmira::ui::openWebPage(ohmira::ui::PageLed);
 }
 
-void TForm1::showInfoWindow(QWidget* window)
+void TForm1::showMenuWindow(const QString& menuHandler)
 {
+    QWidget* const window = menuWindows_.at(menuHandler);
     if (window == nullptr)
         throw std::logic_error("Fenêtre d'information absente");
     ohmira::ui::showModal(*window, *this);

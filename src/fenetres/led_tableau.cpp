@@ -33,11 +33,7 @@ void TForm4::findControls()
 
 void TForm4::bindHandlers()
 {
-    ohmira::ui::bindHandlers(*this, {
-        {"Label3MouseMove", [this] { Label3MouseMove(); }},
-        {"FormMouseMove", [this] { FormMouseMove(); }},
-        {"Label3Click", [this] { Label3Click(); }},
-    });
+    ohmira::ui::bindWindowHandlers(*this);
 }
 
 void TForm4::placeWindow()
