@@ -4,6 +4,7 @@
 #include "core/erreurs.h"
 #include "core/montage.h"
 #include "core/nombres.h"
+#include "flux.h"
 
 #include <cmath>
 #include <cstdio>
@@ -248,9 +249,10 @@ int montageEnLigne(const std::vector<std::string>& arguments, const std::string&
     try {
         const Champs champs = lireArguments(arguments, separateur);
         const ResultatMontage r = calculMontage(demande(champs, separateur));
+        std::string sortie;
         for (const std::string& ligne : lignesMontage(r, separateur))
-            std::cout << ligne << '\n';
-        return 0;
+            sortie.append(ligne).append("\n");
+        return flux::ecrire(sortie) ? 0 : ExitErreur;
     } catch (const Usage& u) {
         std::cerr << "ohmira-calc : " << u.message << "\n"
                   << "Essayez « ohmira-calc --help ».\n";

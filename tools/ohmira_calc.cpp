@@ -6,9 +6,9 @@
 #include "core/erreurs.h"
 #include "core/nombres.h"
 #include "core/requetes.h"
+#include "flux.h"
+#include "lot.h"
 #include "montage_cli.h"
-
-#include <nlohmann/json.hpp>
 
 #include <clocale>
 #include <iostream>
@@ -17,7 +17,6 @@
 
 namespace {
 
-using nlohmann::json;
 using namespace ohmira;
 
 constexpr int ExitErreur = 1;
@@ -43,7 +42,8 @@ const char* const Aide =
     "  --details          ajoute le courant dans les LED, la puissance dans la\n"
     "                     résistance (et celle à acheter) et son code couleur\n"
     "  --batch            lit une requête JSON par ligne sur l'entrée standard\n"
-    "                     et écrit une réponse JSON par ligne (avec \"details\")\n"
+    "                     et écrit une réponse JSON par ligne (avec \"details\"),\n"
+    "                     dans l'ordre ; lignes de 1 Mio au plus\n"
     "  --help             affiche cette aide\n"
     "\n"
     "Exemple : ohmira-calc --separateur , serie rouge 5\n"
@@ -64,85 +64,6 @@ std::string separateurDeLaLangue()
     return separateurOuPoint(point);
 }
 
-struct ErreurRequete {
-    std::string message;
-};
-
-std::string texteChamp(const json& requete, const char* cle)
-{
-    const auto it = requete.find(cle);
-    if (it == requete.end() || !it->is_string())
-        throw ErreurRequete{std::string("le champ « ") + cle + " » doit être un texte"};
-    return it->get<std::string>();
-}
-
-// Numbers for programs: amperes and watts, the rating (null above 10 W) and
-// the bands (empty when the value has no colour code).
-json enJson(const Details& d)
-{
-    return {{"current_per_led", static_cast<double>(d.courantLed)},
-            {"current_total", static_cast<double>(d.courantTotal)},
-            {"power", static_cast<double>(d.puissance)},
-            {"rating", d.calibre ? json(*d.calibre) : json(nullptr)},
-            {"bands", d.bandes ? json(*d.bandes) : json::array()}};
-}
-
-json repondre(const std::string& ligne, const std::string& separateurParDefaut)
-{
-    try {
-        const json requete = json::parse(ligne);
-        if (!requete.is_object())
-            throw ErreurRequete{"la requête doit être un objet JSON"};
-
-        const std::string circuit = texteChamp(requete, "circuit");
-        if (circuit == "array")
-            return repondreMontage(requete, separateurParDefaut);
-        if (circuit != "series" && circuit != "parallel")
-            throw ErreurRequete{"le champ « circuit » doit valoir \"series\", \"parallel\" ou \"array\""};
-
-        const auto couleur = requete.find("colour");
-        if (couleur == requete.end() || !couleur->is_number_integer() || *couleur < 0 ||
-            *couleur >= NombreCouleurs)
-            throw ErreurRequete{"le champ « colour » doit être un entier de 0 à 8"};
-        const int index = couleur->get<int>();
-
-        std::string separateur = separateurParDefaut;
-        if (requete.contains("separator")) {
-            separateur = texteChamp(requete, "separator");
-            if (!separateurUtilisable(separateur))
-                throw ErreurRequete{"le champ « separator » doit être un seul caractère "
-                                    "(ni chiffre, ni blanc, ni signe, ni « e »)"};
-        }
-
-        const std::string tension = texteChamp(requete, "voltage");
-        const Resultat r =
-            circuit == "series"
-                ? calculSerie(index, tension, separateur)
-                : calculParallele(index, tension, texteChamp(requete, "count"), separateur);
-        return {{"line1", r.ligne1}, {"line2", r.ligne2}, {"details", enJson(r.details)}};
-    } catch (const Erreur& e) {
-        return {{"error", e.nomClasse()}, {"message", messageBoite(e.message())}};
-    } catch (const ErreurRequete& e) {
-        return {{"error", "BadRequest"}, {"message", "Requête incorrecte : " + e.message}};
-    } catch (const json::exception&) {
-        return {{"error", "BadRequest"}, {"message", "Requête incorrecte : JSON illisible"}};
-    }
-}
-
-int lot(const std::string& separateur)
-{
-    std::ios::sync_with_stdio(false);
-    std::string ligne;
-    std::string sortie;
-    while (std::getline(std::cin, ligne)) {
-        sortie = repondre(ligne, separateur).dump(-1, ' ', false, json::error_handler_t::replace);
-        sortie += '\n';
-        std::cout << sortie;
-    }
-    std::cout.flush();
-    return std::cout ? 0 : ExitErreur;
-}
-
 int usage(const std::string& probleme)
 {
     std::cerr << "ohmira-calc : " << probleme << "\n"
@@ -154,6 +75,9 @@ int usage(const std::string& probleme)
 
 int main(int argc, char** argv)
 {
+    // The system's reasons for a failed read or write, in the user's language.
+    std::setlocale(LC_MESSAGES, "");
+    std::setlocale(LC_CTYPE, "");
     std::vector<std::string> positionnels;
     std::string separateur;
     bool enLot = false;
@@ -161,10 +85,8 @@ int main(int argc, char** argv)
     bool separateurDonne = false;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
-        if (a == "--help" || a == "-h") {
-            std::cout << Aide << '\n' << AideMontage;
-            return 0;
-        }
+        if (a == "--help" || a == "-h")
+            return flux::ecrire(std::string(Aide) + '\n' + AideMontage) ? 0 : ExitErreur;
         if (a == "--batch") {
             enLot = true;
         } else if (a == "--details") {
@@ -189,7 +111,7 @@ int main(int argc, char** argv)
     if (enLot) {
         if (!positionnels.empty())
             return usage("--batch ne prend pas d'autre argument");
-        return lot(separateur);
+        return lot::traiter(separateur);
     }
     if (positionnels.empty())
         return usage("indiquez serie, parallele ou montage");
@@ -211,11 +133,11 @@ int main(int argc, char** argv)
         const Resultat r = attendus == 3
                                ? calculSerie(couleur, positionnels[2], separateur)
                                : calculParallele(couleur, positionnels[2], positionnels[3], separateur);
-        std::cout << r.ligne1 << '\n' << r.ligne2 << '\n';
+        std::string texte = r.ligne1 + '\n' + r.ligne2 + '\n';
         if (details)
             for (const std::string& ligne : lignesDetails(r.details, separateur))
-                std::cout << ligne << '\n';
-        return 0;
+                texte += ligne + '\n';
+        return flux::ecrire(texte) ? 0 : ExitErreur;
     } catch (const Erreur& e) {
         std::cerr << messageBoite(e.message()) << '\n';
         return ExitErreur;

@@ -36,6 +36,32 @@ bool unSeulCaractere(std::string_view texte)
     return n != 0 && n == texte.size();
 }
 
+// The code point of `texte` when it is exactly one character in its shortest
+// UTF-8 form (an overlong form could hide a blank or a digit).
+std::optional<char32_t> pointDeCode(std::string_view texte)
+{
+    if (!unSeulCaractere(texte))
+        return std::nullopt;
+    static constexpr unsigned char Masque[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
+    static constexpr char32_t Minimum[] = {0, 0, 0x80, 0x800, 0x10000};
+    const std::size_t n = texte.size();
+    char32_t c = static_cast<unsigned char>(texte[0]) & Masque[n];
+    for (std::size_t i = 1; i < n; ++i)
+        c = (c << 6) | (static_cast<unsigned char>(texte[i]) & 0x3Fu);
+    if (c < Minimum[n] || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF)
+        return std::nullopt;
+    return c;
+}
+
+// Controls, blanks (the no-break ones too) and characters that print nothing:
+// a number written with one of them would look like two numbers or one.
+bool blancOuInvisible(char32_t c)
+{
+    return c <= 0x20 || (c >= 0x7F && c <= 0xA0) || c == 0xAD || c == 0x1680 || c == 0x180E ||
+           (c >= 0x2000 && c <= 0x200F) || (c >= 0x2028 && c <= 0x202F) || (c >= 0x205F && c <= 0x206F) ||
+           c == 0x3000 || c == 0xFEFF;
+}
+
 int valeurHexa(char c)
 {
     if (c >= '0' && c <= '9')
@@ -93,11 +119,9 @@ std::string separateurOuPoint(std::string_view pointDecimal)
 
 bool separateurUtilisable(std::string_view texte)
 {
-    if (!unSeulCaractere(texte))
-        return false;
-    const char c = texte[0];
-    return !(estChiffre(c) || c == ' ' || c == '+' || c == '-' || c == 'e' || c == 'E' ||
-             static_cast<unsigned char>(c) < 0x20 || c == 0x7F);
+    const auto c = pointDeCode(texte);
+    return c && !blancOuInvisible(*c) &&
+           !((*c >= '0' && *c <= '9') || *c == '+' || *c == '-' || *c == 'e' || *c == 'E');
 }
 
 std::optional<long double> lireReel(std::string_view texte, std::string_view separateur)

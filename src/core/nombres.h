@@ -16,7 +16,10 @@ namespace ohmira {
 std::string separateurOuPoint(std::string_view pointDecimal);
 
 // True when `texte` is one character that can separate decimals without
-// clashing with the number grammar (not a digit, blank, sign or exponent).
+// clashing with the number grammar (not a digit, blank, sign or exponent)
+// and that the reader can see (no-break spaces and invisible characters are
+// blanks here too).
+//   separateurUtilisable(",") -> true    separateurUtilisable("\u00A0") -> false
 bool separateurUtilisable(std::string_view texte);
 
 // Reads a real number: blanks (spaces only), an optional sign, digits with at

@@ -19,9 +19,12 @@ TEST(Separateur, LocaleValueAndUsability)
     EXPECT_EQ(separateurOuPoint(""), ".");
     EXPECT_EQ(separateurOuPoint(",,"), ".");
     EXPECT_EQ(separateurOuPoint("\xC3"), ".");  // truncated UTF-8
-    for (const char* bon : {",", ".", "·", "/"})
+    for (const char* bon : {",", ".", "·", "/", "\u066B", "\U0001F4A1"})
         EXPECT_TRUE(separateurUtilisable(bon)) << bon;
-    for (const char* mauvais : {"", "1", " ", "-", "+", "e", "E", ",,", "\t"})
+    // No-break and other Unicode blanks, invisible characters, an overlong
+    // "," and a lone surrogate.
+    for (const char* mauvais : {"", "1", " ", "-", "+", "e", "E", ",,", "\t", "\u00A0", "\u202F", "\u2007",
+                                "\u3000", "\u200B", "\uFEFF", "\xC2\x85", "\xC0\xAC", "\xED\xA0\x80"})
         EXPECT_FALSE(separateurUtilisable(mauvais)) << mauvais;
 }
 

@@ -340,6 +340,12 @@ private slots:
             QCOMPARE(allResults(), results);
             QCOMPARE(get<Edit>(c.field).text(), QString::fromUtf8(c.typed));
         }
+        // A pasted NUL does not cut the message short.
+        const QString withNul = QStringLiteral("5") + QChar(u'\0') + QStringLiteral(" V");
+        get<Edit>("Edit1").setText(withNul);
+        const ErrorBox box = closeErrorBox([&] { click("Button1"); });
+        QCOMPARE(box.text, QLatin1Char('\'') + withNul +
+                               QStringLiteral("' n'est pas une valeur en virgule flottante correcte."));
     }
 
     void halvesAreIndependent()
