@@ -75,7 +75,7 @@ json enJson(const Details& d)
     return {{"current_per_led", static_cast<double>(d.courantLed)},
             {"current_total", static_cast<double>(d.courantTotal)},
             {"power", static_cast<double>(d.puissance)},
-            {"rating", d.calibre ? json(*d.calibre) : json(nullptr)},
+            {"rating", d.calibre ? json(d.calibre->watts) : json(nullptr)},
             {"bands", d.bandes ? json(*d.bandes) : json::array()}};
 }
 

@@ -179,7 +179,7 @@ json valeurJson(const ValeurMontage& v)
     return {{"resistance", v.ohms},
             {"current_per_led", nombre(v.courantLed)},
             {"power", nombre(v.puissance)},
-            {"rating", v.calibre ? json(*v.calibre) : json(nullptr)},
+            {"rating", v.calibre ? json(v.calibre->watts) : json(nullptr)},
             {"bands", v.bandes ? json(std::vector<std::string_view>(v.bandes->begin(), v.bandes->end()))
                                : json::array()}};
 }

@@ -12,10 +12,6 @@ constexpr std::array<std::string_view, 10> Chiffres = {
     "noir", "marron", "rouge", "orange", "jaune", "vert", "bleu", "violet", "gris", "blanc",
 };
 
-struct Calibre {
-    double watts;
-    const char* texte;
-};
 constexpr std::array<Calibre, 8> Calibres = {{
     {0.125, "1/8 W"}, {0.25, "1/4 W"}, {0.5, "1/2 W"}, {1, "1 W"},
     {2, "2 W"}, {3, "3 W"}, {5, "5 W"}, {10, "10 W"},
@@ -54,20 +50,12 @@ std::string avecUnite(long double valeur, const char* unite, std::string_view se
     return lisible(valeur * 1e6L, separateur) + " µ" + unite;
 }
 
-std::optional<double> calibrePour(long double puissance)
+std::optional<Calibre> calibrePour(long double puissance)
 {
     for (const Calibre& c : Calibres)
         if (c.watts >= 2 * puissance)
-            return c.watts;
+            return c;
     return std::nullopt;
-}
-
-std::string_view texteCalibre(double watts)
-{
-    for (const Calibre& c : Calibres)
-        if (c.watts == watts)
-            return c.texte;
-    return {};
 }
 
 std::optional<BandesCouleur> bandesSerie(double ohms, SerieE serie)
@@ -101,12 +89,11 @@ std::optional<BandesCouleur> bandesSerie(double ohms, SerieE serie)
     return b;
 }
 
-Details detailler(long double tension, double seuil, int nombre, double normaliseeOhms)
+Details detailler(long double chute, int nombre, double normaliseeOhms)
 {
     Details d;
     d.nombre = nombre;
     d.resistance = normaliseeOhms;
-    const long double chute = tension - seuil;
     d.courantTotal = chute / normaliseeOhms;
     d.courantLed = d.courantTotal / nombre;
     d.puissance = chute * chute / normaliseeOhms;
@@ -127,7 +114,7 @@ std::vector<std::string> lignesDetails(const Details& d, std::string_view sep)
 
     std::string puissance = "puissance dans la résistance : " + avecUnite(d.puissance, "W", sep);
     if (d.calibre) {
-        puissance.append(" (prendre ").append(texteCalibre(*d.calibre)).append(")");
+        puissance.append(" (prendre ").append(d.calibre->texte).append(")");
     } else {
         puissance += " (aucune résistance ordinaire : plus de 10 W)";
     }

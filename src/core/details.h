@@ -13,33 +13,40 @@
 
 namespace ohmira {
 
+// A power rating to buy: its watts and how it is written ("1/4 W").
+struct Calibre {
+    double watts;
+    std::string_view texte;
+    bool operator==(const Calibre&) const = default;
+};
+
 struct Details {
     int nombre = 1;               // LEDs behind the resistor
     double resistance = 0;        // ohms, the standard value
     long double courantLed = 0;   // A, through each LED
     long double courantTotal = 0; // A, through the resistor
     long double puissance = 0;    // W, burnt in the resistor
-    std::optional<double> calibre;    // W to buy; none above 10 W
+    std::optional<Calibre> calibre;   // to buy; none above 10 W
     // French colour names of the four bands; none below 0.1 ohm or beyond
     // white's x10^9.
     std::optional<std::array<std::string_view, 4>> bandes;
 };
 
-// From the supply V, the forward voltage Vf, the LED count n and the
+// From the voltage across the resistor, V - Vf (supply less the LED's
+// forward voltage, as the request computed it), the LED count n and the
 // standard value in ohms:
 //   current per LED (V - Vf) / (n * Rn), total (V - Vf) / Rn,
 //   power (V - Vf)^2 / Rn, rating the smallest of 1/8, 1/4, 1/2, 1, 2, 3, 5
 //   and 10 W that is at least twice the power,
 //   bands: two digits, multiplier, gold (5 %).
-//   detailler(5, 1.6, 1, 180) -> 18.9 mA, 64.2 mW, 1/4 W,
+//   detailler(5 - 1.6, 1, 180) -> 18.9 mA, 64.2 mW, 1/4 W,
 //                                marron, gris, marron, or
-Details detailler(long double tension, double seuil, int nombre, double normaliseeOhms);
+Details detailler(long double chute, int nombre, double normaliseeOhms);
 
 // The rating to buy for a power: the smallest of 1/8, 1/4, 1/2, 1, 2, 3, 5
-// and 10 W that is at least twice it (none past 5 W); and its text.
-//   calibrePour(0.0642) -> 0.25   texteCalibre(0.25) -> "1/4 W"
-std::optional<double> calibrePour(long double puissance);
-std::string_view texteCalibre(double watts);
+// and 10 W that is at least twice it (none past 5 W).
+//   calibrePour(0.0642) -> {0.25, "1/4 W"}
+std::optional<Calibre> calibrePour(long double puissance);
 
 // Colour bands of a standard value of a series: its significant digits (two
 // up to E24, three beyond), the multiplier, and the tolerance band (silver

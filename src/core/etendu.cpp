@@ -1,6 +1,7 @@
 #include "core/etendu.h"
 
 #include "core/erreurs.h"
+#include "core/messages.h"
 
 #include <array>
 #include <cmath>
@@ -40,7 +41,7 @@ double stocker(long double valeur)
 {
     const double d = static_cast<double>(valeur);
     if (std::isinf(d))
-        throw EOverflow("Débordement en virgule flottante");
+        throw EOverflow(messages::Debordement);
     return d;
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/erreurs.h"
 #include "core/etendu.h"
+#include "core/messages.h"
 #include "core/nombres.h"
 #include "core/requetes.h"
 #include "core/unites.h"
@@ -37,17 +38,17 @@ void lirePlage(const DemandeMontage& d, ResultatMontage& r)
     if (!d.plageMin && !d.plageMax)
         return;
     if (!d.plageMin || !d.plageMax)
-        throw EValeurIncorrecte("La plage de tension demande un minimum et un maximum.");
+        throw EValeurIncorrecte(messages::PlageIncomplete);
     r.plage = true;
     r.tensionMin = lireReelChamp(*d.plageMin, d.separateur);
     r.tensionMax = lireReelChamp(*d.plageMax, d.separateur);
     if (r.tensionMin > r.tensionMax)
-        throw EValeurIncorrecte("Le bas de la plage de tension (" + volts(r.tensionMin, d.separateur) +
-                                ") dépasse son haut (" + volts(r.tensionMax, d.separateur) + ").");
+        throw EValeurIncorrecte(
+            messages::plageInversee(volts(r.tensionMin, d.separateur), volts(r.tensionMax, d.separateur)));
     if (r.tension < r.tensionMin || r.tension > r.tensionMax)
-        throw EValeurIncorrecte("La tension nominale (" + volts(r.tension, d.separateur) +
-                                ") doit se trouver dans la plage de " + volts(r.tensionMin, d.separateur) +
-                                " à " + volts(r.tensionMax, d.separateur) + ".");
+        throw EValeurIncorrecte(messages::nominaleHorsPlage(volts(r.tension, d.separateur),
+                                                            volts(r.tensionMin, d.separateur),
+                                                            volts(r.tensionMax, d.separateur)));
 }
 
 // The most LEDs per string that the lowest supply still drives with the
@@ -68,7 +69,7 @@ int ledsParBranche(long double tensionMin, double seuil, int total)
     return k;
 }
 
-ValeurMontage valeur(double affichee, std::string_view unite, long double chute, SerieE serie)
+ValeurMontage valeur(double affichee, Unite unite, long double chute, SerieE serie)
 {
     ValeurMontage v;
     v.affichee = affichee;
@@ -88,18 +89,13 @@ void calculerBranche(Branche& b, const ResultatMontage& r, std::string_view sepa
     b.exacte = stocker(chute / r.courant);
     if (!(b.exacte > 0.0)) {
         if (b.leds == 1)
-            throw ETensionInsuffisante("La tension du générateur doit dépasser la tension de seuil de la LED : " +
-                                       ecrireFixe(r.seuil, separateur) + " V");
-        throw ETensionInsuffisante("La tension du générateur doit dépasser la tension de seuil des " +
-                                   std::to_string(b.leds) + " LED en série : " +
-                                   volts(leds * r.seuil, separateur));
+            throw ETensionInsuffisante(messages::tensionInsuffisante(ecrireFixe(r.seuil, separateur) + " V"));
+        throw ETensionInsuffisante(messages::tensionInsuffisante(b.leds, volts(leds * r.seuil, separateur)));
     }
 
     double affichee = b.exacte;
-    std::string unite;  // short enough to stay in the string itself
-    AdapterUnite(affichee, unite);
+    b.unite = AdapterUnite(affichee);
     b.exacteAffichee = affichee;
-    b.unite = unite == "kOhms" ? "kOhms" : unite == "mOhms" ? "mOhms" : "Ohms";
     const Encadrement e = encadrer(affichee, r.serieE);
     b.dessus = valeur(e.dessus, b.unite, chute, r.serieE);
     b.dessous = valeur(e.dessous, b.unite, chute, r.serieE);
@@ -121,7 +117,7 @@ void calculerBranche(Branche& b, const ResultatMontage& r, std::string_view sepa
     auto& a = b.avertissements;
     a[static_cast<int>(Avertissement::CourantTropFort)] = b.pires.courantMax > limite;
     a[static_cast<int>(Avertissement::CalibreDepasse)] =
-        !b.dessus.calibre || b.pires.puissanceMax > *b.dessus.calibre;
+        !b.dessus.calibre || b.pires.puissanceMax > b.dessus.calibre->watts;
     a[static_cast<int>(Avertissement::MargeFaible)] = marge > 0.0L && marge < MargeConseillee;
     a[static_cast<int>(Avertissement::NeSAllumePas)] = !(chuteMin > 0.0L);
 }
@@ -137,14 +133,13 @@ std::string aLaTensionBasse(const ResultatMontage& r, std::string_view sep)
     return "À " + volts(r.tensionMin, sep) + (r.plage ? ", bas de la plage," : ",");
 }
 
-std::string valeurLisible(const char* quelle, const ValeurMontage& v, std::string_view unite,
-                          std::string_view sep)
+std::string valeurLisible(const char* quelle, const ValeurMontage& v, Unite unite, std::string_view sep)
 {
     std::string l = std::string("valeur ") + quelle + ", " + ecrireFixe(v.affichee, sep) + " " +
-                    std::string(unite) + " : courant par LED " + avecUnite(v.courantLed, "A", sep) +
+                    std::string(nomUnite(unite)) + " : courant par LED " + avecUnite(v.courantLed, "A", sep) +
                     ", puissance " + avecUnite(v.puissance, "W", sep);
     if (v.calibre)
-        l.append(" (prendre ").append(texteCalibre(*v.calibre)).append(")");
+        l.append(" (prendre ").append(v.calibre->texte).append(")");
     else
         l += " (aucune résistance ordinaire : plus de 10 W)";
     if (v.bandes) {
@@ -167,13 +162,13 @@ ResultatMontage calculMontage(const DemandeMontage& d)
     lirePlage(d, r);
     r.seuil = stocker(lireReelChamp(d.seuil, d.separateur));
     if (!(r.seuil > 0.0))
-        throw EValeurIncorrecte("La tension de seuil de la LED doit être positive.");
-    r.courant = lireAmperes(d.courant, d.separateur, "Le courant dans les LED doit être positif.");
+        throw EValeurIncorrecte(messages::SeuilNonPositif);
+    r.courant = lireAmperes(d.courant, d.separateur, messages::CourantNonPositif);
     if (d.courantMax)
-        r.courantMax = lireAmperes(*d.courantMax, d.separateur, "Le courant maximal des LED doit être positif.");
+        r.courantMax = lireAmperes(*d.courantMax, d.separateur, messages::CourantMaxNonPositif);
 
     if (d.total) {
-        const int total = lireCompte(*d.total, "Le nombre total de LED doit être d'au moins 1.");
+        const int total = lireCompte(*d.total, messages::TotalNul);
         const int k = ledsParBranche(r.tensionMin, r.seuil, total);
         r.branches[0].leds = k;
         r.branches[0].nombre = total / k;
@@ -183,8 +178,8 @@ ResultatMontage calculMontage(const DemandeMontage& d)
             r.sortes = 2;
         }
     } else {
-        r.branches[0].leds = lireCompte(d.serie, "Le nombre de LED en série par branche doit être d'au moins 1.");
-        r.branches[0].nombre = lireCompte(d.branches, "Le nombre de branches doit être d'au moins 1.");
+        r.branches[0].leds = lireCompte(d.serie, messages::SerieNulle);
+        r.branches[0].nombre = lireCompte(d.branches, messages::BranchesNulles);
     }
 
     for (int i = 0; i < r.sortes; ++i) {
@@ -224,9 +219,9 @@ std::string phrase(const ResultatMontage& r, int sorte, Avertissement a, std::st
         if (!calibre)
             return debut + " : aucune résistance ordinaire ne convient, il faudrait plus de 10 W.";
         if (!b.dessus.calibre)
-            return debut + " : prenez-la de " + std::string(texteCalibre(*calibre)) + ".";
-        return debut + ", plus que son calibre de " + std::string(texteCalibre(*b.dessus.calibre)) +
-               " : prenez-la de " + std::string(texteCalibre(*calibre)) + ".";
+            return debut + " : prenez-la de " + std::string(calibre->texte) + ".";
+        return debut + ", plus que son calibre de " + std::string(b.dessus.calibre->texte) +
+               " : prenez-la de " + std::string(calibre->texte) + ".";
     }
     case Avertissement::MargeFaible:
         return aLaTensionBasse(r, sep) + " il ne reste que " +

@@ -20,6 +20,7 @@
 
 #include "core/details.h"
 #include "core/series.h"
+#include "core/unites.h"
 
 #include <array>
 #include <cstdint>
@@ -81,7 +82,7 @@ struct ValeurMontage {
     double affichee = 0;          // the same in the exact value's unit
     long double courantLed = 0;   // A
     long double puissance = 0;    // W, in the resistor
-    std::optional<double> calibre;  // W to buy; none past 5 W
+    std::optional<Calibre> calibre;  // to buy; none past 5 W
     std::optional<BandesCouleur> bandes;
 };
 
@@ -98,7 +99,7 @@ struct Branche {
     int nombre = 0;
     double exacte = 0;           // ohms
     double exacteAffichee = 0;   // scaled into `unite`
-    std::string_view unite;      // "kOhms", "Ohms" or "mOhms"
+    Unite unite = Unite::Ohms;
     ValeurMontage dessus, dessous;
     PiresCas pires;
     std::array<bool, NombreAvertissements> avertissements{};

@@ -3,6 +3,7 @@
 #include "core/couleurs.h"
 #include "core/erreurs.h"
 #include "core/etendu.h"
+#include "core/messages.h"
 #include "core/nombres.h"
 #include "core/unites.h"
 
@@ -10,14 +11,11 @@ namespace ohmira {
 
 namespace {
 
-std::string cite(std::string_view texte) { return "'" + std::string(texte) + "'"; }
-
 int lireNombre(std::string_view texte)
 {
     const std::int32_t n = lireEntierChamp(texte);
     if (n < 0)
-        throw ENombreNegatif("Le nombre de LED en parallèle ne peut pas être négatif : " +
-                             std::string(texte));
+        throw ENombreNegatif(messages::nombreNegatif(texte));
     return n;
 }
 
@@ -26,25 +24,23 @@ int lireNombre(std::string_view texte)
 void verifierPositive(double resistance, double seuil, std::string_view separateur)
 {
     if (!(resistance > 0.0))
-        throw ETensionInsuffisante(
-            "La tension du générateur doit dépasser la tension de seuil de la LED : " +
-            ecrireFixe(seuil, separateur) + " V");
+        throw ETensionInsuffisante(messages::tensionInsuffisante(ecrireFixe(seuil, separateur) + " V"));
 }
 
-Resultat resultat(double resistance, long double tension, double seuil, int nombre,
-                  std::string_view separateur)
+// `chute`: the supply less the threshold, as the resistance was computed
+// from it.
+Resultat resultat(double resistance, long double chute, int nombre, std::string_view separateur)
 {
-    std::string unite;
-    AdapterUnite(resistance, unite);
+    const Unite unite = AdapterUnite(resistance);
     const double normalisee = ValeurNormalisee(resistance);
     return {ligneExacte(resistance, unite, separateur), ligneNormalisee(normalisee, unite, separateur),
-            detailler(tension, seuil, nombre, static_cast<double>(enOhms(normalisee, unite)))};
+            detailler(chute, nombre, static_cast<double>(enOhms(normalisee, unite)))};
 }
 
-std::string ligne(std::string_view debut, double valeur, std::string_view unite, std::string_view separateur)
+std::string ligne(std::string_view debut, double valeur, Unite unite, std::string_view separateur)
 {
     std::string texte(debut);
-    return texte.append(ecrireFixe(valeur, separateur)).append(" ").append(unite);
+    return texte.append(ecrireFixe(valeur, separateur)).append(" ").append(nomUnite(unite));
 }
 
 }  // namespace
@@ -53,7 +49,7 @@ long double lireReelChamp(std::string_view texte, std::string_view separateur)
 {
     const auto v = lireReel(texte, separateur);
     if (!v)
-        throw EConvertError(cite(texte) + " n'est pas une valeur en virgule flottante correcte");
+        throw EConvertError(messages::pasUnReel(texte));
     return *v;
 }
 
@@ -61,19 +57,19 @@ std::int32_t lireEntierChamp(std::string_view texte)
 {
     const auto n = lireEntier(texte);
     if (!n)
-        throw EConvertError(cite(texte) + " n'est pas une valeur entière correcte");
+        throw EConvertError(messages::pasUnEntier(texte));
     return *n;
 }
 
 // The first line's "resistance" has no accent, the second's "normalisé"
 // has one: the program's wording, kept as users have always read it, and no
 // typo to mend.
-std::string ligneExacte(double valeur, std::string_view unite, std::string_view separateur)
+std::string ligneExacte(double valeur, Unite unite, std::string_view separateur)
 {
     return ligne("Il vous faut une resistance de : ", valeur, unite, separateur);
 }
 
-std::string ligneNormalisee(double valeur, std::string_view unite, std::string_view separateur)
+std::string ligneNormalisee(double valeur, Unite unite, std::string_view separateur)
 {
     return ligne("Soit en normalisé : ", valeur, unite, separateur);
 }
@@ -81,28 +77,27 @@ std::string ligneNormalisee(double valeur, std::string_view unite, std::string_v
 Resultat calculSerie(int couleur, std::string_view tension, std::string_view separateur)
 {
     const double seuil = static_cast<double>(TensionSeuil(couleur));
-    const long double v = lireReelChamp(tension, separateur);
-    const double r = stocker((v - seuil) / CourantLed);
+    const long double chute = lireReelChamp(tension, separateur) - seuil;
+    const double r = stocker(chute / CourantLed);
     verifierPositive(r, seuil, separateur);
-    return resultat(r, v, seuil, 1, separateur);
+    return resultat(r, chute, 1, separateur);
 }
 
 Resultat calculParallele(int couleur, std::string_view tension, std::string_view nombre,
                          std::string_view separateur)
 {
     const double seuil = static_cast<double>(TensionSeuil(couleur));
-    const long double v = lireReelChamp(tension, separateur);
-    const long double difference = v - seuil;
+    const long double difference = lireReelChamp(tension, separateur) - seuil;
     const int n = lireNombre(nombre);
     const long double diviseur = n * CourantLed;
     if (diviseur == 0.0L) {
         if (difference == 0.0L)
-            throw EInvalidOp("Opération en virgule flottante incorrecte");
-        throw EZeroDivide("Division par zéro en virgule flottante");
+            throw EInvalidOp(messages::OperationIncorrecte);
+        throw EZeroDivide(messages::DivisionParZero);
     }
     const double r = stocker(difference / diviseur);
     verifierPositive(r, seuil, separateur);
-    return resultat(r, v, seuil, n, separateur);
+    return resultat(r, difference, n, separateur);
 }
 
 }  // namespace ohmira

@@ -4,6 +4,7 @@
 // returning a result when an input or the arithmetic fails.
 
 #include "core/details.h"
+#include "core/unites.h"
 
 #include <cstdint>
 #include <string>
@@ -38,9 +39,9 @@ long double lireReelChamp(std::string_view texte, std::string_view separateur);
 std::int32_t lireEntierChamp(std::string_view texte);
 
 // The two result lines for a scaled value or standard value and its unit:
-//   ligneExacte(170, "Ohms", ",")     -> "Il vous faut une resistance de : 170,00 Ohms"
-//   ligneNormalisee(1.2, "kOhms", ".") -> "Soit en normalisé : 1.20 kOhms"
-std::string ligneExacte(double valeur, std::string_view unite, std::string_view separateur);
-std::string ligneNormalisee(double valeur, std::string_view unite, std::string_view separateur);
+//   ligneExacte(170, Unite::Ohms, ",")        -> "Il vous faut une resistance de : 170,00 Ohms"
+//   ligneNormalisee(1.2, Unite::KiloOhms, ".") -> "Soit en normalisé : 1.20 kOhms"
+std::string ligneExacte(double valeur, Unite unite, std::string_view separateur);
+std::string ligneNormalisee(double valeur, Unite unite, std::string_view separateur);
 
 }  // namespace ohmira

@@ -1,6 +1,7 @@
 #include "core/series.h"
 
 #include "core/erreurs.h"
+#include "core/messages.h"
 #include "core/etendu.h"
 #include "core/unites.h"
 
@@ -113,7 +114,7 @@ double valeurSerie(std::int32_t entree, int k)
         return stocker(e / puissanceExacte(-k));
     const double d = std::strtod(texteDecimal(entree, k).c_str(), nullptr);
     if (std::isinf(d))
-        throw EOverflow("Débordement en virgule flottante");
+        throw EOverflow(messages::Debordement);
     return d;
 }
 

@@ -8,18 +8,18 @@
 
 namespace ohmira {
 
-void AdapterUnite(double& resistance, std::string& unite)
+Unite AdapterUnite(double& resistance)
 {
     const long double x = resistance;
     if (x > 1000.0L) {
         resistance = stocker(x / 1000.0L);
-        unite = "kOhms";
-    } else if (x < 0.0001L) {
-        resistance = stocker(x * 1000.0L);
-        unite = "mOhms";
-    } else {
-        unite = "Ohms";
+        return Unite::KiloOhms;
     }
+    if (x < 0.0001L) {
+        resistance = stocker(x * 1000.0L);
+        return Unite::MilliOhms;
+    }
+    return Unite::Ohms;
 }
 
 double ValeurNormalisee(double valeur)
@@ -31,9 +31,5 @@ double ValeurNormalisee(double valeur)
     return encadrer(valeur, SerieE::E24).dessus;
 }
 
-long double enOhms(double valeur, std::string_view unite)
-{
-    return unite == "kOhms" ? valeur * 1000.0L : unite == "mOhms" ? valeur / 1000.0L : valeur;
-}
 
 }  // namespace ohmira

@@ -56,18 +56,16 @@ TEST(AdapterUnite, ThresholdsAndSigns)
     };
     for (const Cas& c : cas) {
         double r = c.ohms;
-        std::string unite;
-        AdapterUnite(r, unite);
+        const Unite unite = AdapterUnite(r);
         EXPECT_EQ(r, c.attendu) << c.ohms;
-        EXPECT_EQ(unite, c.unite) << c.ohms;
+        EXPECT_EQ(nomUnite(unite), c.unite) << c.ohms;
     }
 }
 
 TEST(AdapterUnite, OverflowWhenScalingLeavesDoubleRange)
 {
     double r = -1e306;
-    std::string unite;
-    EXPECT_THROW_MSG(AdapterUnite(r, unite), EOverflow, "Débordement en virgule flottante");
+    EXPECT_THROW_MSG(AdapterUnite(r), EOverflow, "Débordement en virgule flottante");
 }
 
 TEST(ValeurNormalisee, StrictlyAboveInEveryDecade)
@@ -167,7 +165,7 @@ TEST(ValeurNormalisee, ResultIsTheNearestDouble)
 
 TEST(AdapterUnite, BackInOhmsHeaderExamples)
 {
-    EXPECT_EQ(enOhms(1.5, "kOhms"), 1500.0L);
-    EXPECT_EQ(enOhms(50, "mOhms"), 0.05L);
-    EXPECT_EQ(enOhms(170, "Ohms"), 170.0L);
+    EXPECT_EQ(enOhms(1.5, Unite::KiloOhms), 1500.0L);
+    EXPECT_EQ(enOhms(50, Unite::MilliOhms), 0.05L);
+    EXPECT_EQ(enOhms(170, Unite::Ohms), 170.0L);
 }

@@ -49,14 +49,14 @@ TEST(Details, CurrentPowerRatingAndBands)
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.nom);
-        const Details d = detailler(c.tension, c.seuil, c.nombre, c.ohms);
+        const Details d = detailler(c.tension - c.seuil, c.nombre, c.ohms);
         EXPECT_NEAR(static_cast<double>(d.courantLed), c.courantLed, c.courantLed * 1e-6);
         EXPECT_NEAR(static_cast<double>(d.courantTotal), c.courantLed * c.nombre, c.courantLed * c.nombre * 1e-6);
         EXPECT_NEAR(static_cast<double>(d.puissance), c.puissance, c.puissance * 1e-6);
         if (c.calibre == 0)
             EXPECT_FALSE(d.calibre.has_value());
         else
-            EXPECT_EQ(d.calibre, c.calibre);
+            EXPECT_EQ(d.calibre->watts, c.calibre);
         EXPECT_EQ(enListe(d), c.bandes);
     }
 }

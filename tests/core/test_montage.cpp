@@ -146,7 +146,7 @@ TEST(Montage, WholeArrayOfTheThreeByTwo)
     EXPECT_EQ(ligne2(b, ","), "Soit en normalisé : 330,00 Ohms");
     procheDe(b.dessus.courantLed, 6.0 / 330);
     procheDe(b.dessus.puissance, 36.0 / 330);
-    EXPECT_EQ(b.dessus.calibre, 0.25);
+    EXPECT_EQ(b.dessus.calibre->watts, 0.25);
     procheDe(b.dessous.courantLed, 0.02);
     procheDe(b.dessous.puissance, 0.12);
     procheDe(b.pires.puissanceMin, 5.7 * 5.7 / 346.5);

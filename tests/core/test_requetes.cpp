@@ -166,6 +166,6 @@ TEST(Requetes, FieldReadersAndLinesHeaderExamples)
                      "'En Volt' n'est pas une valeur en virgule flottante correcte");
     EXPECT_EQ(lireEntierChamp("$A"), 10);
     EXPECT_THROW_MSG(lireEntierChamp("3 "), EConvertError, "'3 ' n'est pas une valeur entière correcte");
-    EXPECT_EQ(ligneExacte(170, "Ohms", ","), "Il vous faut une resistance de : 170,00 Ohms");
-    EXPECT_EQ(ligneNormalisee(1.2, "kOhms", "."), "Soit en normalisé : 1.20 kOhms");
+    EXPECT_EQ(ligneExacte(170, Unite::Ohms, ","), "Il vous faut une resistance de : 170,00 Ohms");
+    EXPECT_EQ(ligneNormalisee(1.2, Unite::KiloOhms, "."), "Soit en normalisé : 1.20 kOhms");
 }

@@ -182,10 +182,10 @@ TEST(Series, ColourBands)
 
 TEST(Series, RatingRule)
 {
-    EXPECT_EQ(calibrePour(0.0642L), 0.25);
-    EXPECT_EQ(calibrePour(0.0625L), 0.125);
-    EXPECT_EQ(calibrePour(5.0L), 10.0);
+    EXPECT_EQ(calibrePour(0.0642L)->watts, 0.25);
+    EXPECT_EQ(calibrePour(0.0642L)->texte, "1/4 W");
+    EXPECT_EQ(calibrePour(0.0625L)->watts, 0.125);
+    EXPECT_EQ(calibrePour(5.0L)->watts, 10.0);
     EXPECT_FALSE(calibrePour(5.01L).has_value());
-    EXPECT_EQ(texteCalibre(0.25), "1/4 W");
-    EXPECT_EQ(texteCalibre(3), "3 W");
+    EXPECT_EQ(calibrePour(1.5L)->texte, "3 W");
 }
