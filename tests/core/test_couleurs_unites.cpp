@@ -3,6 +3,7 @@
 #include "core/couleurs.h"
 #include "core/erreurs.h"
 #include "core/unites.h"
+#include "decimales.h"
 #include "verifier.h"
 
 #include <gtest/gtest.h>
@@ -95,42 +96,13 @@ TEST(ValeurNormalisee, StrictlyAboveInEveryDecade)
 
 namespace {
 
-// Exact decimal expansion of a double (glibc prints every digit exactly):
-// digits without the point and the exponent of the first one.
-struct Exact {
-    std::string chiffres;
-    int exposant;
-};
-
-Exact exact(double x)
-{
-    char texte[900];
-    std::snprintf(texte, sizeof texte, "%.800e", x);
-    const std::string s = texte;
-    const auto e = s.find('e');
-    std::string chiffres = s.substr(0, 1) + s.substr(2, e - 2);
-    chiffres.erase(chiffres.find_last_not_of('0') + 1);
-    return {chiffres, std::atoi(s.c_str() + e + 1)};
-}
-
-// entree * 10^k > x, decided on decimal digits only.
-bool plusGrand(int entree, int k, double x)
-{
-    const Exact ex = exact(x);
-    std::string e = std::to_string(entree);
-    const int exposantE = k + 2;
-    if (exposantE != ex.exposant)
-        return exposantE > ex.exposant;
-    e.erase(e.find_last_not_of('0') + 1);
-    return e > ex.chiffres;  // equal prefixes: the longer string is the larger
-}
-
 double reference(double x)
 {
+    const Exact ex = exact(x);
     for (int k = static_cast<int>(std::floor(std::log10(x))) - 4;; ++k)
         for (const int entree : SerieE24)
-            if (plusGrand(entree, k, x))
-                return std::strtod((std::to_string(entree) + "e" + std::to_string(k)).c_str(), nullptr);
+            if (plusGrand(entree, k, ex))
+                return decimal(entree, k);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "core/details.h"
 #include "core/series.h"
 #include "core/unites.h"
+#include "decimales.h"
 
 #include <gtest/gtest.h>
 
@@ -18,38 +19,6 @@ using namespace ohmira;
 namespace {
 
 constexpr SerieE Toutes[] = {SerieE::E6, SerieE::E12, SerieE::E24, SerieE::E48, SerieE::E96, SerieE::E192};
-
-// Exact decimal expansion of a double (glibc prints every digit exactly).
-struct Exact {
-    std::string chiffres;
-    int exposant;
-};
-
-Exact exact(double x)
-{
-    char texte[900];
-    std::snprintf(texte, sizeof texte, "%.800e", x);
-    const std::string s = texte;
-    const auto e = s.find('e');
-    std::string chiffres = s.substr(0, 1) + s.substr(2, e - 2);
-    chiffres.erase(chiffres.find_last_not_of('0') + 1);
-    return {chiffres, std::atoi(s.c_str() + e + 1)};
-}
-
-// entree * 10^k > x, decided on decimal digits only.
-bool plusGrand(int entree, int k, const Exact& ex)
-{
-    std::string e = std::to_string(entree);
-    if (k + 2 != ex.exposant)
-        return k + 2 > ex.exposant;
-    e.erase(e.find_last_not_of('0') + 1);
-    return e > ex.chiffres;
-}
-
-double decimal(int entree, int k)
-{
-    return std::strtod((std::to_string(entree) + "e" + std::to_string(k)).c_str(), nullptr);
-}
 
 // The series' values around x, found on decimal digits.
 Encadrement reference(double x, SerieE serie)
