@@ -2,6 +2,7 @@
 // Runs the real ohmira-calc binary through the shell, as a user would.
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -14,26 +15,30 @@ struct SortieCalc {
     int code;
 };
 
-// `ohmira-calc ARGS` with LC_ALL=C unless `environnement` says otherwise,
-// `entree` on standard input.
-inline SortieCalc lancerCalc(const std::string& args, const std::string& entree = "",
-                             const std::string& environnement = "LC_ALL=C")
+inline std::string lireFichier(const std::string& chemin)
 {
-    const auto lire = [](const std::string& chemin) {
-        std::ifstream f(chemin);
-        std::stringstream s;
-        s << f.rdbuf();
-        return s.str();
-    };
-    const std::string base = "/tmp/ohmira-cli-montage-" + std::to_string(getpid());
+    std::ifstream f(chemin);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+// `ohmira-calc ARGS` with LC_ALL=C unless `environnement` says otherwise,
+// `entree` on standard input. `redirections` come last and win
+// (">/dev/full" replaces the captured output).
+inline SortieCalc lancerCalc(const std::string& args, const std::string& entree = "",
+                             const std::string& environnement = "LC_ALL=C",
+                             const std::string& redirections = "")
+{
+    const std::string base = "/tmp/ohmira-cli-" + std::to_string(getpid());
     {
-        std::ofstream in(base + ".in");
+        std::ofstream in(base + ".in", std::ios::binary);
         in << entree;
     }
     const std::string commande = "env " + environnement + " '" OHMIRA_CALC "' " + args + " <" + base +
-                                 ".in >" + base + ".out 2>" + base + ".err";
+                                 ".in >" + base + ".out 2>" + base + ".err " + redirections;
     const int statut = std::system(commande.c_str());
-    SortieCalc s{lire(base + ".out"), lire(base + ".err"), WIFEXITED(statut) ? WEXITSTATUS(statut) : -1};
+    SortieCalc s{lireFichier(base + ".out"), lireFichier(base + ".err"), WIFEXITED(statut) ? WEXITSTATUS(statut) : -1};
     for (const char* ext : {".in", ".out", ".err"})
         std::remove((base + ext).c_str());
     return s;

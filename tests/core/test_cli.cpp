@@ -1,5 +1,7 @@
 // The real ohmira-calc binary, run through the shell as a user would.
 
+#include "lancer_calc.h"
+
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -16,53 +18,15 @@
 #include <unistd.h>
 #include <vector>
 
-namespace {
-
-struct Sortie {
-    std::string out;
-    std::string err;
-    int code;
-};
-
-std::string lire(const std::string& chemin)
-{
-    std::ifstream f(chemin);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
-// Runs `ohmira-calc ARGS` with LC_ALL=C unless `environnement` says otherwise,
-// feeding `entree` on standard input. `redirections` come last and win
-// (">/dev/full" replaces the captured output).
-Sortie lancer(const std::string& args, const std::string& entree = "",
-              const std::string& environnement = "LC_ALL=C", const std::string& redirections = "")
-{
-    const std::string base = "/tmp/ohmira-cli-" + std::to_string(getpid());
-    {
-        std::ofstream in(base + ".in", std::ios::binary);
-        in << entree;
-    }
-    const std::string commande = "env " + environnement + " '" OHMIRA_CALC "' " + args + " <" + base +
-                                 ".in >" + base + ".out 2>" + base + ".err " + redirections;
-    const int statut = std::system(commande.c_str());
-    Sortie s{lire(base + ".out"), lire(base + ".err"), WIFEXITED(statut) ? WEXITSTATUS(statut) : -1};
-    for (const char* ext : {".in", ".out", ".err"})
-        std::remove((base + ext).c_str());
-    return s;
-}
-
-}  // namespace
-
 TEST(OhmiraCalc, SeriesAndParallelLines)
 {
-    const Sortie serie = lancer("--separateur , serie rouge 5");
+    const SortieCalc serie = lancerCalc("--separateur , serie rouge 5");
     EXPECT_EQ(serie.code, 0);
     EXPECT_EQ(serie.out, "Il vous faut une resistance de : 170,00 Ohms\nSoit en normalisé : 180,00 Ohms\n");
     EXPECT_EQ(serie.err, "");
 
     // The locale's separator by default ("." for C), colour by number.
-    const Sortie parallele = lancer("parallele 4 12 3");
+    const SortieCalc parallele = lancerCalc("parallele 4 12 3");
     EXPECT_EQ(parallele.code, 0);
     EXPECT_EQ(parallele.out, "Il vous faut une resistance de : 163.33 Ohms\nSoit en normalisé : 180.00 Ohms\n");
 }
@@ -80,7 +44,7 @@ TEST(OhmiraCalc, ErrorsGoToStandardErrorWithStatusOne)
         {"parallele rouge 5 -- -2", "Le nombre de LED en parallèle ne peut pas être négatif : -2.\n"},
     };
     for (const Cas& c : cas) {
-        const Sortie s = lancer(c.args);
+        const SortieCalc s = lancerCalc(c.args);
         EXPECT_EQ(s.code, 1) << c.args;
         EXPECT_EQ(s.out, "") << c.args;
         EXPECT_EQ(s.err, c.err) << c.args;
@@ -91,11 +55,11 @@ TEST(OhmiraCalc, UsageErrorsAndHelp)
 {
     for (const char* args : {"", "serie rose 5", "serie rouge", "triangle 1 2", "--separateur 5 serie 0 5",
                              "--separateur", "--separateur '\u00A0' serie 0 5"}) {
-        const Sortie s = lancer(args);
+        const SortieCalc s = lancerCalc(args);
         EXPECT_EQ(s.code, 2) << args;
         EXPECT_NE(s.err.find("ohmira-calc --help"), std::string::npos) << args;
     }
-    const Sortie aide = lancer("--help");
+    const SortieCalc aide = lancerCalc("--help");
     EXPECT_EQ(aide.code, 0);
     EXPECT_NE(aide.out.find("Usage : ohmira-calc"), std::string::npos);
 }
@@ -119,7 +83,7 @@ TEST(OhmiraCalc, BatchAnswersEveryLineInOrder)
         R"j({"circuit": "series", "colour": 0, "voltage": "5"} ignoré)j" "\n"
         R"j({"circuit": "series", "colour": 0, "voltage": "5", "separator": "\u00a0"})j" "\n"
         R"j({"circuit": "series", "colour": 0, "voltage": "5", "separator": "\u202f"})j" "\n";
-    const Sortie s = lancer("--batch", entree);
+    const SortieCalc s = lancerCalc("--batch", entree);
     EXPECT_EQ(s.code, 0);
 
     using nlohmann::json;
@@ -172,7 +136,7 @@ TEST(OhmiraCalc, BatchAnswersEveryLineInOrder)
 
 TEST(OhmiraCalc, DetailsFollowTheTwoLines)
 {
-    const Sortie s = lancer("--separateur , --details parallele rouge 12 10");
+    const SortieCalc s = lancerCalc("--separateur , --details parallele rouge 12 10");
     EXPECT_EQ(s.code, 0);
     EXPECT_EQ(s.out,
               "Il vous faut une resistance de : 52,00 Ohms\n"
@@ -202,7 +166,7 @@ TEST(OhmiraCalc, FailedReadOrWriteEndsWithMessageAndStatusOne)
         {"--batch", "", "</", "ohmira-calc : lecture impossible sur l'entrée standard : Is a directory\n"},
     };
     for (const Cas& c : cas) {
-        const Sortie s = lancer(c.args, c.entree, "LC_ALL=C", c.redirections);
+        const SortieCalc s = lancerCalc(c.args, c.entree, "LC_ALL=C", c.redirections);
         EXPECT_EQ(s.code, 1) << c.args << c.redirections;
         EXPECT_EQ(s.out, "") << c.args << c.redirections;
         EXPECT_EQ(s.err, c.err) << c.args << c.redirections;
@@ -221,9 +185,9 @@ TEST(OhmiraCalc, BatchStopsWhenItsReaderIsGone)
     const auto avant = std::signal(SIGPIPE, SIG_IGN);
     std::system(commande.c_str());
     std::signal(SIGPIPE, avant);
-    EXPECT_EQ(lire(base + ".code"), "1\n") << "124: still running after 60 s";
-    EXPECT_EQ(lire(base + ".err"), "ohmira-calc : écriture impossible sur la sortie standard : Broken pipe\n");
-    const std::string premiere = lire(base + ".out");
+    EXPECT_EQ(lireFichier(base + ".code"), "1\n") << "124: still running after 60 s";
+    EXPECT_EQ(lireFichier(base + ".err"), "ohmira-calc : écriture impossible sur la sortie standard : Broken pipe\n");
+    const std::string premiere = lireFichier(base + ".out");
     ASSERT_FALSE(premiere.empty());
     EXPECT_EQ(nlohmann::json::parse(premiere)["line1"], "Il vous faut une resistance de : 170.00 Ohms");
     for (const char* ext : {".err", ".code", ".out"})
@@ -302,7 +266,7 @@ TEST(OhmiraCalc, HugeOrDeepLinesAreAnsweredInBoundedMemory)
     RecordProperty("peak_kB", std::to_string(picKo));
     EXPECT_LT(picKo, 64 * 1024);
 
-    std::istringstream sortie(lire(base + ".out"));
+    std::istringstream sortie(lireFichier(base + ".out"));
     std::remove((base + ".out").c_str());
     std::vector<std::string> recu;
     for (std::string ligne; std::getline(sortie, ligne);) {
