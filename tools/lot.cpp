@@ -7,6 +7,7 @@
 #include "core/requetes.h"
 #include "flux.h"
 #include "montage_cli.h"
+#include "requete.h"
 
 #include <nlohmann/json.hpp>
 
@@ -19,10 +20,6 @@ namespace {
 
 using nlohmann::json;
 
-struct ErreurRequete {
-    std::string message;
-};
-
 const std::string Prefixe = "Requête incorrecte : ";
 const std::array<std::string_view, 13> Champs = {
     "circuit", "colour", "voltage", "count", "separator",
@@ -31,14 +28,6 @@ const std::array<std::string_view, 13> Champs = {
     "e_series"};
 // The one field whose value is an array: a range's two texts.
 constexpr std::string_view ChampTableau = "range";
-
-std::string texteChamp(const json& requete, const char* cle)
-{
-    const auto it = requete.find(cle);
-    if (it == requete.end() || !it->is_string())
-        throw ErreurRequete{std::string("le champ « ") + cle + " » doit être un texte"};
-    return it->get<std::string>();
-}
 
 // Only the request's own fields are kept: nested arrays and objects (but the
 // range's), other keys and a top-level array are read through and dropped,
@@ -88,7 +77,7 @@ json reponse(std::string_view ligne, const std::string& separateurParDefaut)
 
         const std::string circuit = texteChamp(requete, "circuit");
         if (circuit == "array")
-            return repondreMontage(requete, separateurParDefaut);
+            return repondreMontage(requete, separateurDe(requete, separateurParDefaut));
         if (circuit != "series" && circuit != "parallel")
             throw ErreurRequete{"le champ « circuit » doit valoir \"series\", \"parallel\" ou \"array\""};
 
@@ -98,13 +87,7 @@ json reponse(std::string_view ligne, const std::string& separateurParDefaut)
             throw ErreurRequete{"le champ « colour » doit être un entier de 0 à 8"};
         const int index = couleur->get<int>();
 
-        std::string separateur = separateurParDefaut;
-        if (requete.contains("separator")) {
-            separateur = texteChamp(requete, "separator");
-            if (!separateurUtilisable(separateur))
-                throw ErreurRequete{"le champ « separator » doit être un seul caractère "
-                                    "(ni chiffre, ni blanc, ni signe, ni « e »)"};
-        }
+        const std::string separateur = separateurDe(requete, separateurParDefaut);
 
         const std::string tension = texteChamp(requete, "voltage");
         const Resultat r =

@@ -5,6 +5,7 @@
 #include "core/montage.h"
 #include "core/nombres.h"
 #include "flux.h"
+#include "requete.h"
 
 #include <cmath>
 #include <cstdio>
@@ -23,10 +24,6 @@ constexpr int ExitErreur = 1;
 constexpr int ExitUsage = 2;
 
 struct Usage {
-    std::string message;
-};
-
-struct RequeteIncorrecte {
     std::string message;
 };
 
@@ -150,19 +147,11 @@ Champs lireArguments(const std::vector<std::string>& arguments, const std::strin
     return c;
 }
 
-std::string texte(const json& requete, const char* cle)
-{
-    const auto it = requete.find(cle);
-    if (it == requete.end() || !it->is_string())
-        throw RequeteIncorrecte{std::string("le champ « ") + cle + " » doit être un texte"};
-    return it->get<std::string>();
-}
-
 std::optional<std::string> texteOptionnel(const json& requete, const char* cle)
 {
     if (!requete.contains(cle))
         return std::nullopt;
-    return texte(requete, cle);
+    return lot::texteChamp(requete, cle);
 }
 
 // A figure as a JSON number; beyond the double range it is infinite (and
@@ -263,48 +252,35 @@ int montageEnLigne(const std::vector<std::string>& arguments, const std::string&
     }
 }
 
-json repondreMontage(const json& requete, const std::string& separateurParDefaut)
+json repondreMontage(const json& requete, const std::string& separateur)
 {
-    try {
-        std::string separateur = separateurParDefaut;
-        if (requete.contains("separator")) {
-            separateur = texte(requete, "separator");
-            if (!separateurUtilisable(separateur))
-                throw RequeteIncorrecte{"le champ « separator » doit être un seul caractère "
-                                        "(ni chiffre, ni blanc, ni signe, ni « e »)"};
-        }
-        Champs c;
-        c.tension = texte(requete, "voltage");
-        if (requete.contains("range")) {
-            const json& plage = requete["range"];
-            if (!plage.is_array() || plage.size() != 2 || !plage[0].is_string() || !plage[1].is_string())
-                throw RequeteIncorrecte{"le champ « range » doit être une liste de deux textes"};
-            c.plageMin = plage[0].get<std::string>();
-            c.plageMax = plage[1].get<std::string>();
-        }
-        c.seuil = texte(requete, "threshold");
-        c.courant = texte(requete, "current");
-        c.courantMax = texteOptionnel(requete, "max_current");
-        c.total = texteOptionnel(requete, "total");
-        if (c.total) {
-            if (requete.contains("leds_per_string") || requete.contains("strings"))
-                throw RequeteIncorrecte{"« total » exclut « leds_per_string » et « strings »"};
-        } else {
-            c.serie = texte(requete, "leds_per_string");
-            c.branches = texte(requete, "strings");
-        }
-        if (const auto nom = texteOptionnel(requete, "e_series")) {
-            const auto s = lireSerie(*nom);
-            if (!s)
-                throw RequeteIncorrecte{"le champ « e_series » doit valoir E6, E12, E24, E48, E96 ou E192"};
-            c.serieE = *s;
-        }
-        return resultatJson(calculMontage(demande(c, separateur)), separateur);
-    } catch (const Erreur& e) {
-        return {{"error", e.nomClasse()}, {"message", messageBoite(e.message())}};
-    } catch (const RequeteIncorrecte& e) {
-        return {{"error", "BadRequest"}, {"message", "Requête incorrecte : " + e.message}};
+    Champs c;
+    c.tension = lot::texteChamp(requete, "voltage");
+    if (requete.contains("range")) {
+        const json& plage = requete["range"];
+        if (!plage.is_array() || plage.size() != 2 || !plage[0].is_string() || !plage[1].is_string())
+            throw lot::ErreurRequete{"le champ « range » doit être une liste de deux textes"};
+        c.plageMin = plage[0].get<std::string>();
+        c.plageMax = plage[1].get<std::string>();
     }
+    c.seuil = lot::texteChamp(requete, "threshold");
+    c.courant = lot::texteChamp(requete, "current");
+    c.courantMax = texteOptionnel(requete, "max_current");
+    c.total = texteOptionnel(requete, "total");
+    if (c.total) {
+        if (requete.contains("leds_per_string") || requete.contains("strings"))
+            throw lot::ErreurRequete{"« total » exclut « leds_per_string » et « strings »"};
+    } else {
+        c.serie = lot::texteChamp(requete, "leds_per_string");
+        c.branches = lot::texteChamp(requete, "strings");
+    }
+    if (const auto nom = texteOptionnel(requete, "e_series")) {
+        const auto s = lireSerie(*nom);
+        if (!s)
+            throw lot::ErreurRequete{"le champ « e_series » doit valoir E6, E12, E24, E48, E96 ou E192"};
+        c.serieE = *s;
+    }
+    return resultatJson(calculMontage(demande(c, separateur)), separateur);
 }
 
 }  // namespace ohmira

@@ -17,8 +17,9 @@ extern const char* const AideMontage;
 // exit code: 0, 1 for a calculation error, 2 for a bad command line.
 int montageEnLigne(const std::vector<std::string>& arguments, const std::string& separateur);
 
-// The answer to one batch request with "circuit": "array": the result, or
-// {"error": class, "message": text} for a bad field or a failed calculation.
-nlohmann::json repondreMontage(const nlohmann::json& requete, const std::string& separateurParDefaut);
+// The answer to one batch request with "circuit": "array", its separator
+// already read. Throws lot::ErreurRequete (tools/requete.h) for a bad field
+// and an Erreur for a failed calculation; the batch answers both.
+nlohmann::json repondreMontage(const nlohmann::json& requete, const std::string& separateur);
 
 }  // namespace ohmira
