@@ -44,6 +44,7 @@ const char* const Aide =
     "  --batch            lit une requête JSON par ligne sur l'entrée standard\n"
     "                     et écrit une réponse JSON par ligne (avec \"details\")\n"
     "  --help             affiche cette aide\n"
+    "  --version          affiche la version\n"
     "\n"
     "Exemple : ohmira-calc --separateur , serie rouge 5\n"
     "  Il vous faut une resistance de : 170,00 Ohms\n"
@@ -160,6 +161,10 @@ int main(int argc, char** argv)
         const std::string a = argv[i];
         if (a == "--help" || a == "-h") {
             std::cout << Aide;
+            return 0;
+        }
+        if (a == "--version") {
+            std::cout << "ohmira-calc " OHMIRA_VERSION "\n";
             return 0;
         }
         if (a == "--batch") {
