@@ -31,6 +31,15 @@ newest=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$metainfo" | head -n 
 [ "$newest" = "$version" ] ||
   fail "la dernière version de $id.metainfo.xml est « $newest », le projet est en $version"
 
+# CHANGELOG.md is the one list of releases; the metadata repeats its
+# versions and dates, newest first.
+releases() { sed -n 's/.*<release version="\([^"]*\)" date="\([^"]*\)".*/\1 \2/p' "$metainfo"; }
+changes() { sed -n 's/^## \([^ ]*\) — \([0-9-]*\)$/\1 \2/p' "$src/CHANGELOG.md"; }
+if [ "$(releases)" != "$(changes)" ]; then
+  fail "les <releases> de $id.metainfo.xml ne suivent pas CHANGELOG.md"
+  echo "metainfo :"; releases; echo "CHANGELOG.md :"; changes
+fi
+
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 echo "== cmake --install dans $tmp"
