@@ -18,11 +18,11 @@ reuse lint 2>/dev/null |
   sort -u |
   while IFS= read -r file; do
     # reuse guesses the comment syntax from the extension; these it does not know.
-    case $file in
+    case ${file##*/} in
       *.ui|*.svg|*.xml) style="--style html" ;;
       *.pov) style="--style c" ;;
-      *.desktop|*.txt) style="--style python" ;;
-      *.*) style="" ;;
+      *.desktop|*.txt|.gitignore) style="--style python" ;;
+      ?*.*) style="" ;;
       *) style="--style python" ;;  # scripts without an extension
     esac
     # shellcheck disable=SC2086
