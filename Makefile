@@ -15,7 +15,7 @@ run: deps-run
 	$(BUILD)/src/ohmira
 
 test: deps-test
-	$(MAKE) build CMAKE_OPTIONS="-DBUILD_TESTING=ON -DOHMIRA_BENCH=ON"
+	$(MAKE) build CMAKE_OPTIONS="-DBUILD_TESTING=ON -DOHMIRA_BENCH=ON -DOHMIRA_WERROR=ON"
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	fuzz/run.sh $(FUZZ_SECONDS)
 

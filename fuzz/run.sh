@@ -7,7 +7,7 @@ seconds=${1:-30}
 top=$(cd "$(dirname "$0")/.." && pwd)
 build="$top/build-fuzz"
 CC=clang CXX=clang++ cmake -S "$top" -B "$build" -DOHMIRA_FUZZ=ON -DBUILD_TESTING=OFF \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  -DOHMIRA_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j "$(nproc)" --target fuzz_nombres fuzz_lot >/dev/null
 part=$(( (seconds + 1) / 2 ))
 for target in nombres lot; do

@@ -1,7 +1,5 @@
 # The Debian package: `cmake --build BUILD --target package` writes
 # BUILD/ohmira_<version>_<arch>.deb. Included last, after every install rule.
-set(OHMIRA_DEB_MAINTAINER "Ohmira <ohmira@users.noreply.github.com>"
-    CACHE STRING "Maintainer field of the Debian package")
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ohmira)

@@ -31,6 +31,15 @@ newest=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$metainfo" | head -n 
 [ "$newest" = "$version" ] ||
   fail "la dernière version de $id.metainfo.xml est « $newest », le projet est en $version"
 
+# CHANGELOG.md is the one list of releases; the metadata repeats its
+# versions and dates, newest first.
+releases() { sed -n 's/.*<release version="\([^"]*\)" date="\([^"]*\)".*/\1 \2/p' "$metainfo"; }
+changes() { sed -n 's/^## \([^ ]*\) — \([0-9-]*\) .*/\1 \2/p' "$src/CHANGELOG.md"; }
+if [ "$(releases)" != "$(changes)" ]; then
+  fail "les <releases> de $id.metainfo.xml ne suivent pas CHANGELOG.md"
+  echo "metainfo :"; releases; echo "CHANGELOG.md :"; changes
+fi
+
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 echo "== cmake --install dans $tmp"
@@ -39,7 +48,8 @@ cmake --install "$build" --prefix "$tmp/usr" >"$tmp/install.log" 2>&1 ||
 
 share="$tmp/usr/share"
 for f in "applications/$id.desktop" "metainfo/$id.metainfo.xml" \
-         "icons/hicolor/scalable/apps/$id.svg"; do
+         "icons/hicolor/scalable/apps/$id.svg" doc/ohmira/copyright \
+         doc/ohmira/changelog.gz man/man1/ohmira.1.gz man/man1/ohmira-calc.1.gz; do
   [ -s "$share/$f" ] || fail "share/$f n'est pas installé"
 done
 for size in 16 32 48 64 128 256; do

@@ -2,6 +2,7 @@
 // parallel. Creates the application and its windows, the main window first,
 // and runs until the main window is closed.
 
+#include "session.h"
 #include "ui/application.h"
 #include "ui/map_marker.h"
 #include "window_set.h"
@@ -12,6 +13,26 @@
 #include <exception>
 
 namespace {
+
+const char* const Aide =
+    "Usage : ohmira [--help | --version] [OPTION DE QT...]\n"
+    "\n"
+    "Ouvre la calculatrice de résistance série pour LED : une LED seule, ou\n"
+    "plusieurs LED identiques en parallèle derrière une résistance commune,\n"
+    "avec la valeur exacte et la valeur normalisée E24 à acheter.\n"
+    "Il faut une session graphique ; sans écran, ohmira-calc fait les mêmes\n"
+    "calculs en ligne de commande (ohmira-calc --help).\n"
+    "\n"
+    "  --help             affiche cette aide\n"
+    "  --version          affiche la version\n"
+    "\n"
+    "Les options de Qt sont acceptées, par exemple -platform offscreen ou\n"
+    "-display :1.\n";
+
+const char* const SansEcran =
+    "ohmira : il faut une session graphique, et aucun écran n'est indiqué\n"
+    "(DISPLAY ou WAYLAND_DISPLAY, selon QT_QPA_PLATFORM).\n"
+    "Sans écran, ohmira-calc fait les mêmes calculs : ohmira-calc --help\n";
 
 // A window that cannot be built (a broken design) stops the program before
 // anything shows; say why where a desktop user and a terminal both see it.
@@ -26,6 +47,21 @@ void startupFailed(const char* why)
 
 int main(int argc, char* argv[])
 {
+    switch (ohmira::demandeDe(argc, argv)) {
+    case ohmira::Demande::Aide:
+        std::fputs(Aide, stdout);
+        return 0;
+    case ohmira::Demande::Version:
+        std::puts("ohmira " OHMIRA_VERSION);
+        return 0;
+    case ohmira::Demande::Fenetres:
+        break;
+    }
+    if (ohmira::sansEcran(ohmira::sessionDe(argc, argv))) {
+        std::fputs(SansEcran, stderr);
+        return 1;
+    }
+
     ohmira::ui::Application app(argc, argv);
     try {
         WindowSet windows;

@@ -45,6 +45,7 @@ const char* const Aide =
     "                     et écrit une réponse JSON par ligne (avec \"details\"),\n"
     "                     dans l'ordre ; lignes de 1 Mio au plus\n"
     "  --help             affiche cette aide\n"
+    "  --version          affiche la version\n"
     "\n"
     "Exemple : ohmira-calc --separateur , serie rouge 5\n"
     "  Il vous faut une resistance de : 170,00 Ohms\n"
@@ -87,6 +88,8 @@ int main(int argc, char** argv)
         const std::string a = argv[i];
         if (a == "--help" || a == "-h")
             return flux::ecrire(std::string(Aide) + '\n' + AideMontage) ? 0 : ExitErreur;
+        if (a == "--version")
+            return flux::ecrire("ohmira-calc " OHMIRA_VERSION "\n") ? 0 : ExitErreur;
         if (a == "--batch") {
             enLot = true;
         } else if (a == "--details") {

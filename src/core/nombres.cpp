@@ -223,7 +223,7 @@ std::string ecrireFixe(double valeur, std::string_view separateur)
         return valeur < 0 ? "-INF" : "INF";
     const bool negatif = std::signbit(valeur);
     if (!std::isnormal(valeur))  // zero and denormals have no digits
-        return "0" + std::string(separateur) + "00";
+        return std::string("0").append(separateur).append("00");
 
     const Decimal d = dixHuitChiffres(std::fabs(static_cast<long double>(valeur)));
     std::string sortie;

@@ -62,6 +62,10 @@ TEST(OhmiraCalc, UsageErrorsAndHelp)
     const SortieCalc aide = lancerCalc("--help");
     EXPECT_EQ(aide.code, 0);
     EXPECT_NE(aide.out.find("Usage : ohmira-calc"), std::string::npos);
+
+    const Sortie version = lancer("--version");
+    EXPECT_EQ(version.code, 0);
+    EXPECT_EQ(version.out, "ohmira-calc " OHMIRA_VERSION "\n");
 }
 
 TEST(OhmiraCalc, BatchAnswersEveryLineInOrder)
