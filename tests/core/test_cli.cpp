@@ -63,7 +63,7 @@ TEST(OhmiraCalc, UsageErrorsAndHelp)
     EXPECT_EQ(aide.code, 0);
     EXPECT_NE(aide.out.find("Usage : ohmira-calc"), std::string::npos);
 
-    const Sortie version = lancer("--version");
+    const SortieCalc version = lancerCalc("--version");
     EXPECT_EQ(version.code, 0);
     EXPECT_EQ(version.out, "ohmira-calc " OHMIRA_VERSION "\n");
 }
