@@ -21,8 +21,10 @@ namespace {
 void startupFailed(const char* why)
 {
     std::fprintf(stderr, "ohmira : %s\n", why);
-    QMessageBox::critical(nullptr, QCoreApplication::applicationName(),
-                          QString::fromUtf8(why));
+    QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(),
+                    QString::fromUtf8(why), QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);  // it may quote a design's text
+    box.exec();
 }
 
 }  // namespace

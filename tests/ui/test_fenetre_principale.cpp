@@ -8,6 +8,7 @@
 #include "ui/fonts.h"
 #include "ui/web.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QMenu>
@@ -340,6 +341,43 @@ private slots:
             QCOMPARE(allResults(), results);
             QCOMPARE(get<Edit>(c.field).text(), QString::fromUtf8(c.typed));
         }
+    }
+
+    // The box quotes the field as typed, as plain text (never markup), and
+    // shows all of it: a pasted NUL as the field shows it, a word too long
+    // for one line wrapped rather than cut.
+    void errorBoxShowsTextAsTyped_data()
+    {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("quoted");
+        QTest::newRow("markup") << QStringLiteral("<b>gras</b> <i>x</i>")
+                                << QStringLiteral("<b>gras</b> <i>x</i>");
+        QTest::newRow("picture") << QStringLiteral("<img src=\":/designs/led_pass_serie.jpg\">")
+                                 << QStringLiteral("<img src=\":/designs/led_pass_serie.jpg\">");
+        QTest::newRow("NUL") << QStringLiteral("5.") + QChar(0) + QStringLiteral("3")
+                             << QStringLiteral("5. 3");
+        QTest::newRow("long word") << QStringLiteral("tension").repeated(30)
+                                   << QStringLiteral("tension").repeated(30);
+    }
+
+    void errorBoxShowsTextAsTyped()
+    {
+        QFETCH(QString, pasted);
+        QFETCH(QString, quoted);
+        QApplication::clipboard()->setText(pasted);
+        Edit& field = get<Edit>("Edit1");
+        field.setFocus(Qt::TabFocusReason);
+        QTest::keyClick(&field, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(field.text(), pasted);
+
+        const ErrorBox box = closeErrorBox([&] { click("Button1"); });
+        const QString message =
+            QLatin1Char('\'') + quoted +
+            QStringLiteral("' n'est pas une valeur en virgule flottante correcte.");
+        QCOMPARE(box.text, message);
+        QCOMPARE(box.format, Qt::PlainText);
+        QCOMPARE(box.readAs, message);
+        QVERIFY(box.wholeTextVisible);
     }
 
     void halvesAreIndependent()
