@@ -5,6 +5,7 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
@@ -66,6 +67,12 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv)
     // window title on X11 ("Ohmira 1.1 — Ohmira").
     setApplicationName(QStringLiteral("Ohmira"));
     readDecimalSeparator();
+    // The program speaks French whatever the desktop's language, and so do
+    // the texts Qt draws itself (edit and scroll bar menus, box buttons).
+    // Without the translation installed they stay in English.
+    if (qtFrench_.load(QStringLiteral("qtbase_fr"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(&qtFrench_);
 }
 
 Application& Application::instance()

@@ -380,6 +380,21 @@ private slots:
         QVERIFY(box.wholeTextVisible);
     }
 
+    // The texts Qt draws itself are French like the rest: the fields' edit
+    // menu, the scroll bars' menu of the information windows.
+    void qtTextsInFrench()
+    {
+        const std::unique_ptr<QMenu> menu(get<Edit>("Edit1").createStandardContextMenu());
+        QStringList items;
+        for (const QAction* action : menu->actions())
+            if (!action->isSeparator())
+                items << action->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0);
+        QCOMPARE(items, QStringList({"Annuler", "Rétablir", "Couper", "Copier", "Coller",
+                                     "Supprimer", "Tout sélectionner"}));
+        QCOMPARE(QCoreApplication::translate("QScrollBar", "Scroll here"),
+                 QStringLiteral("Défiler jusqu'ici"));
+    }
+
     void halvesAreIndependent()
     {
         calculateSeries(QStringLiteral("Rouge"), QStringLiteral("5"));
