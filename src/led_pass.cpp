@@ -167,6 +167,9 @@ bool TForm1::event(QEvent* event)
     if (event->type() == QEvent::Show && !opened_) {
         opened_ = true;
         openedAt_ = pos();
+        // The focus starts on a control: show it there from the start, not
+        // only once the keyboard has moved it.
+        setAttribute(Qt::WA_KeyboardFocusChange);
     }
     return QMainWindow::event(event);
 }

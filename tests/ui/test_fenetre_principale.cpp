@@ -395,6 +395,62 @@ private slots:
                  QStringLiteral("Défiler jusqu'ici"));
     }
 
+    // Enter and keypad Enter press the focused button, as Space does; in a
+    // field they do nothing.
+    void enterPressesTheFocusedButton_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("pressed");
+        QTest::newRow("Return, Button1") << "Button1" << int(Qt::Key_Return) << true;
+        QTest::newRow("keypad Enter, Button2") << "Button2" << int(Qt::Key_Enter) << true;
+        QTest::newRow("Return, Edit1") << "Edit1" << int(Qt::Key_Return) << false;
+        QTest::newRow("keypad Enter, Edit3") << "Edit3" << int(Qt::Key_Enter) << false;
+    }
+
+    void enterPressesTheFocusedButton()
+    {
+        QFETCH(QString, focus);
+        QFETCH(int, key);
+        QFETCH(bool, pressed);
+        QWidget& control = get<QWidget>(focus.toLatin1().constData());
+        control.setFocus(Qt::TabFocusReason);
+        const Qt::KeyboardModifiers modifiers =
+            key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+        const ErrorBox box = closeErrorBox(
+            [&] { QTest::keyClick(&control, static_cast<Qt::Key>(key), modifiers); });
+        QCOMPARE(box.shown, pressed);
+        if (pressed)
+            QCOMPARE(box.text, EnVoltInvalide);
+    }
+
+    // The focus starts on the right-hand list, and shows there from the
+    // start as it does once the keyboard has moved it.
+    void focusShownFromTheStart()
+    {
+        ComboBox& list = get<ComboBox>("ComboBox2");
+        QCOMPARE(QApplication::focusWidget(), &list);
+        const QImage atStart = list.grab().toImage();
+        QTest::keyClick(&list, Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), &list);
+        QCOMPARE(list.grab().toImage(), atStart);
+    }
+
+    // A result longer than its half stays above the divider and the other
+    // half's picture: the first result line has a window of its own, they
+    // do not.
+    void longResultAboveTheOtherHalf()
+    {
+        calculateSeries(QStringLiteral("Rouge"), QStringLiteral("1E300"));
+        StaticText& line = get<StaticText>("StaticText1");
+        QVERIFY(line.geometry().intersects(get<Bevel>("Bevel1").geometry()));
+        QVERIFY(line.geometry().intersects(get<Picture>("Image2").geometry()));
+        const QImage onWindow = form().centralWidget()->grab(line.geometry()).toImage();
+        QCOMPARE(onWindow.convertToFormat(QImage::Format_RGB32),
+                 line.grab().toImage().convertToFormat(QImage::Format_RGB32));
+    }
+
     void halvesAreIndependent()
     {
         calculateSeries(QStringLiteral("Rouge"), QStringLiteral("5"));
