@@ -62,6 +62,7 @@ private:
     void bindHandlers();
     void placeWindow();
     void showInfoWindow(QWidget* window);
+    void stayInPlace();
     void showDetails(const ohmira::Details& details, std::initializer_list<QWidget*> lines);
 
     ohmira::ui::ComboBox* ComboBox1 = nullptr;
@@ -78,9 +79,9 @@ private:
     QWidget* Form3 = nullptr;
     QWidget* Form4 = nullptr;
 
-    // Where the window opened; it goes back there when moved.
+    // Where the window's frame opened; it goes back there when moved.
     QPoint openedAt_;
-    std::optional<QPoint> refusedAt_;
+    // The last place it was moved back from.
+    std::optional<QPoint> movedFrom_;
     bool opened_ = false;
-    bool movingBack_ = false;
 };
