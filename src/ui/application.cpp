@@ -61,7 +61,24 @@ QString breakLongWords(const QString& text, const QFontMetrics& metrics, int wid
 
 }  // namespace
 
-Application::Application(int& argc, char** argv) : QApplication(argc, argv)
+namespace {
+
+// Before Qt starts: a screen between two whole scale factors (120 dpi fonts
+// on a 96 dpi screen) keeps its pixels one to one, the designs' own rule
+// scaling the fonts and controls by the text height (ui/fonts.h), so the
+// pictures stay at their natural size, sharp, and the windows where their
+// designs put them. A high-density screen (twice the pixels) still gets
+// Qt's whole-number scaling, pixels doubled as the desktop doubles them.
+int& beforeQt(int& argc)
+{
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    return argc;
+}
+
+}  // namespace
+
+Application::Application(int& argc, char** argv) : QApplication(beforeQt(argc), argv)
 {
     // Only the application name: a display name would be appended to every
     // window title on X11 ("Ohmira 1.1 — Ohmira").

@@ -17,6 +17,7 @@
 #include <xcb/xcb.h>
 
 #include <array>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -78,6 +79,13 @@ std::vector<uint32_t> property(xcb_connection_t* x, xcb_window_t window, xcb_ato
         return {};
     const auto* values = static_cast<const uint32_t*>(xcb_get_property_value(reply.get()));
     return {values, values + count};
+}
+
+// The server counts in screen pixels; Qt's coordinates are scaled by the
+// device pixel ratio on a high-density screen.
+int toLogical(const QWidget& window, int pixels)
+{
+    return static_cast<int>(std::lround(pixels / window.devicePixelRatioF()));
 }
 
 // ---- Modal windows -----------------------------------------------------------
@@ -251,9 +259,10 @@ std::optional<QMargins> windowFrame(const QWidget& window)
             property(x, id, atom(x, "_NET_FRAME_EXTENTS"), XCB_ATOM_CARDINAL, 4);
         if (extents.empty())
             return std::nullopt;
-        // left, right, top, bottom
-        return QMargins(static_cast<int>(extents[0]), static_cast<int>(extents[2]),
-                        static_cast<int>(extents[1]), static_cast<int>(extents[3]));
+        // left, right, top, bottom, in the server's pixels
+        const auto logical = [&window](uint32_t v) { return toLogical(window, int(v)); };
+        return QMargins(logical(extents[0]), logical(extents[2]), logical(extents[1]),
+                        logical(extents[3]));
     }
     if (!window.isVisible())
         return std::nullopt;
@@ -278,7 +287,8 @@ std::optional<QPoint> framePosition(const QWidget& window)
             &std::free);
         if (client == nullptr)
             return std::nullopt;
-        return QPoint(client->dst_x, client->dst_y) - border;
+        return QPoint(toLogical(window, client->dst_x), toLogical(window, client->dst_y)) -
+               border;
     }
     return window.geometry().topLeft() - border;
 }
@@ -292,8 +302,9 @@ void moveFrame(QWidget& window, QPoint place)
     if (xcb_connection_t* x = x11()) {
         // Straight to the server: Qt skips a move to where it believes the
         // window already is.
-        const std::array<uint32_t, 2> xy = {static_cast<uint32_t>(client.x()),
-                                            static_cast<uint32_t>(client.y())};
+        const qreal ratio = window.devicePixelRatioF();
+        const std::array<uint32_t, 2> xy = {static_cast<uint32_t>(std::lround(client.x() * ratio)),
+                                            static_cast<uint32_t>(std::lround(client.y() * ratio))};
         xcb_configure_window(x, static_cast<xcb_window_t>(window.winId()),
                              XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, xy.data());
         xcb_flush(x);
