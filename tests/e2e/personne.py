@@ -513,6 +513,55 @@ def check_stays_in_place(ohmira):
                lambda: frame_of(main)[:2], MAIN_PLACE)
 
 
+def check_edit_menu(ohmira, field):
+    """The fields' edit menu, which Qt draws, is in French. A popup menu is
+    not among the program's windows on the bus: its items are read as a
+    screen reader hears them, from the focus events of the keyboard going
+    down the menu."""
+    heard = []
+
+    def on_focus(event):
+        if (event.type == "object:state-changed:focused" and event.detail1 and
+                event.source.getRole() == pyatspi.ROLE_MENU_ITEM):
+            heard.append(event.source.name.split("\t")[0])
+
+    def listen():
+        context = GLib.MainContext.default()
+        while context.iteration(False):
+            pass
+        return heard
+
+    # What a screen reader listens to; the program sends events only once
+    # it has learnt that someone listens (the sleep).
+    kinds = ("object:state-changed:focused", "focus:", "window:", "object:children-changed")
+    for kind in kinds:
+        pyatspi.Registry.registerEventListener(on_focus, kind)
+    try:
+        time.sleep(0.5)
+        click(field)
+        wait_equal("active window before the edit menu",
+                   lambda: describe(ohmira.active_window()), f"frame {MAIN_TITLE!r}")
+        press("ctrl+a", "ctrl+c")  # a selection, and something to paste
+        box = field.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        xdotool("mousemove", "--sync", str(box.x + 10), str(box.y + box.height // 2),
+                "click", "3")
+        # Opened with the mouse, it has no item chosen until Down.
+        press("Down")
+        wait_for("the edit menu", listen)
+        for _ in range(7):
+            press("Down")
+        wait_for("the edit menu's items", lambda: listen().count(heard[0]) > 1)
+        press("Escape")
+    finally:
+        for kind in kinds:
+            pyatspi.Registry.deregisterEventListener(on_focus, kind)
+    items = heard[:heard.index(heard[0], 1)]  # once round
+    for expected in ("Copier", "Coller"):
+        if expected not in items:
+            raise Failure(f"the edit menu reads {items!r}, no {expected!r}")
+    print(f"ok  the edit menu reads {items!r}", flush=True)
+
+
 def session(program):
     ohmira = Program(program.pid)
     def on_bus():
@@ -605,6 +654,8 @@ def session(program):
     wait_equal("result lines after the information windows",
                lambda: result_lines(ohmira, SERIE) + result_lines(ohmira, PARALLELE),
                serie + parallele)
+
+    check_edit_menu(ohmira, tension_serie)
 
     press("ctrl+q")
     try:
