@@ -236,7 +236,8 @@ void showModal(QWidget& window, QWidget& owner)
     window.setWindowModality(Qt::ApplicationModal);
     window.show();
     if (xcb_connection_t* x = x11()) {
-        // Qt tells the window manager only of dialogs' and tools' owners.
+        // Qt tells the window manager only of dialogs' and tools' owners,
+        // and clears the property of other windows as it maps them.
         const auto parent = static_cast<xcb_window_t>(owner.window()->winId());
         xcb_change_property(x, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window.winId()),
                             XCB_ATOM_WM_TRANSIENT_FOR, XCB_ATOM_WINDOW, 32, 1, &parent);
