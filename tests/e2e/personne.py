@@ -667,6 +667,22 @@ def session(program):
     print("ok  Ctrl+Q ended the program with status 0", flush=True)
 
 
+def larger_fonts(log):
+    """With fonts at 120 dpi on a 96 dpi screen the main window grows with
+    its text height (15/13), not by Qt's 120/96 that would also stretch the
+    pictures, and opens at the same place."""
+    program = start([PROGRAM], log, dict(os.environ, QT_FONT_DPI="120"))
+    main = wait_for(f"{MAIN_TITLE!r} at 120 dpi", lambda: x_window(program.pid, MAIN_TITLE), 15)
+    wait_equal("main window's frame at 120 dpi", lambda: frame_of(main)[:2], MAIN_PLACE)
+    info = x_tool("xwininfo", "-id", str(main))
+    width = int(re.search(r"Width:\s+(\d+)", info).group(1))
+    if not 840 < width < 1050:
+        raise Failure(f"at 120 dpi the main window is {width} px wide")
+    print(f"ok  main window at 120 dpi: {width} px wide (840 at 96 dpi)", flush=True)
+    program.terminate()
+    program.wait(timeout=10)
+
+
 def start_accessibility_bus(log):
     """The accessibility bus, as a desktop session starts it, with the flag
     a screen reader sets when it starts (Qt's accessibility follows it)."""
@@ -711,6 +727,7 @@ def main():
         start_window_manager(logs["openbox"])
         ohmira = start([PROGRAM], logs["ohmira"])
         session(ohmira)
+        larger_fonts(logs["ohmira"])
         return 0
     except Failure as failure:
         print(f"FAIL {failure}", file=sys.stderr)
