@@ -30,8 +30,10 @@ set(CPACK_STRIP_FILES ON)
 if(TARGET ohmira)
   # Out of dpkg-shlibdeps' sight: Qt loads its window-system plugin at run
   # time (libqt6gui6 only recommends it), and the windows are laid out for
-  # DejaVu Sans and its condensed faces, found through fontconfig.
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core, fonts-dejavu-extra")
+  # DejaVu Sans and its condensed faces, found through fontconfig; Qt's own
+  # texts (edit menus...) are read in French from its translations.
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS
+      "qt6-qpa-plugins, fonts-dejavu-core, fonts-dejavu-extra, qt6-translations-l10n")
   # The menu's web pages go to the browser through xdg-open; the
   # calculators work without it.
   set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)

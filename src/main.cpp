@@ -39,8 +39,10 @@ const char* const SansEcran =
 void startupFailed(const char* why)
 {
     std::fprintf(stderr, "ohmira : %s\n", why);
-    QMessageBox::critical(nullptr, QCoreApplication::applicationName(),
-                          QString::fromUtf8(why));
+    QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(),
+                    QString::fromUtf8(why), QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);  // it may quote a design's text
+    box.exec();
 }
 
 }  // namespace

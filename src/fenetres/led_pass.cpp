@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMoveEvent>
+#include <QWindow>
 
 #include <stdexcept>
 
@@ -74,6 +75,7 @@ void TForm1::bindHandlers(std::span<const ohmira::ui::MenuWindow> menuWindows)
 void TForm1::placeWindow()
 {
     ohmira::ui::placeWindow(*this);
+    openedAt_ = pos();  // the frame's place, as the design gives it
 }
 
 void TForm1::setMenuWindow(const char* menuHandler, QWidget& window)
@@ -143,34 +145,46 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 bool TForm1::event(QEvent* event)
 {
-    // The first time the window is on screen, remember where.
+    // Just before the window first goes on screen.
     if (event->type() == QEvent::Show && !opened_) {
         opened_ = true;
-        openedAt_ = pos();
+        ohmira::ui::forbidMoving(*this);
+        // The focus starts on a control: show it there from the start, not
+        // only once the keyboard has moved it.
+        setAttribute(Qt::WA_KeyboardFocusChange);
     }
+    // Qt places a window's client area where the frame was meant to be, and
+    // learns the frame's size only once the window manager has framed it:
+    // by then the window is on screen, often without a move to undo.
+    if (event->type() == QEvent::WindowActivate)
+        stayInPlace();
     return QMainWindow::event(event);
 }
 
-// The window stays where it opened: a move, by the title bar or the window
-// menu, is undone. The X11 window manager has the last word: when it puts
-// the window back twice at the same place, that place is accepted rather
-// than fought over.
+// The window stays where it opened. The window manager is asked not to let
+// the user move it (forbidMoving); where it moves it all the same, the frame
+// is put back, once for each place it is moved to: a window manager that
+// refuses is not fought over.
 void TForm1::moveEvent(QMoveEvent* event)
 {
     QMainWindow::moveEvent(event);
-    if (!opened_ || movingBack_ || isMinimized())
+    stayInPlace();
+}
+
+void TForm1::stayInPlace()
+{
+    if (!opened_ || isMinimized() || windowHandle() == nullptr)
         return;
-    if (pos() == openedAt_) {
-        refusedAt_.reset();
+    // Read afresh: move events may be late, or tell of a place already left.
+    const std::optional<QPoint> at = ohmira::ui::framePosition(*this);
+    if (!at)
+        return;
+    if (*at == openedAt_) {
+        movedFrom_.reset();
         return;
     }
-    if (refusedAt_ == pos()) {
-        openedAt_ = pos();
-        refusedAt_.reset();
+    if (movedFrom_ == *at)
         return;
-    }
-    refusedAt_ = pos();
-    movingBack_ = true;
-    move(openedAt_);
-    movingBack_ = false;
+    movedFrom_ = *at;
+    ohmira::ui::moveFrame(*this, openedAt_);
 }

@@ -65,6 +65,7 @@ private:
     void bindHandlers(std::span<const ohmira::ui::MenuWindow> menuWindows);
     void placeWindow();
     void showMenuWindow(const QString& menuHandler);
+    void stayInPlace();
     void showDetails(const ohmira::Details& details, std::initializer_list<QWidget*> lines);
 
     ohmira::ui::ComboBox* ComboBox1 = nullptr;
@@ -79,9 +80,9 @@ private:
 
     std::map<QString, QWidget*> menuWindows_;
 
-    // Where the window opened; it goes back there when moved.
+    // Where the window's frame opened; it goes back there when moved.
     QPoint openedAt_;
-    std::optional<QPoint> refusedAt_;
+    // The last place it was moved back from.
+    std::optional<QPoint> movedFrom_;
     bool opened_ = false;
-    bool movingBack_ = false;
 };

@@ -4,6 +4,7 @@
 // event handler ends in.
 
 #include <QApplication>
+#include <QTranslator>
 
 #include <exception>
 #include <string>
@@ -40,6 +41,7 @@ private:
     void readDecimalSeparator();
 
     std::string separator_ = ".";
+    QTranslator qtFrench_;
 };
 
 }  // namespace ohmira::ui

@@ -7,15 +7,88 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QProxyStyle>
+#include <QPushButton>
+#include <QRegion>
 #include <QResource>
 
 #include <limits>
 #include <utility>
 
 namespace ohmira::ui {
+
+namespace {
+
+// Labels (not static texts), pictures and bevels have no window of their
+// own: they are drawn on their window's surface, so every control that has
+// one (a static text, a field, a list...) stays above them wherever they
+// overlap, whatever their order in the design.
+bool drawnOnWindow(const QWidget& widget)
+{
+    if (qobject_cast<const Label*>(&widget) != nullptr)
+        return qobject_cast<const StaticText*>(&widget) == nullptr;
+    return qobject_cast<const Picture*>(&widget) != nullptr ||
+           qobject_cast<const Bevel*>(&widget) != nullptr;
+}
+
+// Keeps `painter` off the siblings of `control` that have a window of their
+// own.
+void leaveOutWindowedSiblings(QPainter& painter, const QWidget& control)
+{
+    const QWidget* parent = control.parentWidget();
+    if (parent == nullptr || !drawnOnWindow(control))
+        return;
+    QRegion covered;
+    for (const QObject* child : parent->children()) {
+        const auto* sibling = qobject_cast<const QWidget*>(child);
+        if (sibling != nullptr && sibling != &control && !sibling->isHidden() &&
+            !sibling->isWindow() && !drawnOnWindow(*sibling) &&
+            sibling->geometry().intersects(control.geometry()))
+            covered += sibling->geometry().translated(-control.pos());
+    }
+    if (!covered.isEmpty())
+        painter.setClipRegion(QRegion(control.rect()) - covered);
+}
+
+}  // namespace
+
+// ---- Buttons ----------------------------------------------------------------
+
+namespace {
+
+class EnterPresses : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) ||
+            (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if (button == nullptr || !button->isEnabled())
+            return false;
+        button->click();
+        return true;
+    }
+};
+
+}  // namespace
+
+void pressWithEnter(QPushButton& button)
+{
+    // One for all buttons, owned by the application.
+    static QPointer<EnterPresses> filter;
+    if (filter == nullptr)
+        filter = new EnterPresses(QCoreApplication::instance());
+    button.installEventFilter(filter);
+}
 
 // ---- Label, StaticText ----------------------------------------------------
 
@@ -88,6 +161,7 @@ void Label::changeEvent(QEvent* event)
 void Label::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    leaveOutWindowedSiblings(painter, *this);
     painter.fillRect(rect(), palette().window());
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text_);
@@ -107,6 +181,7 @@ void Bevel::paintEvent(QPaintEvent*)
     const int w = width();
     const int h = height();
     QPainter painter(this);
+    leaveOutWindowedSiblings(painter, *this);
     // Lowered: shadow along the top and left edges, light along the others.
     const QColor shadow(128, 128, 128);
     painter.fillRect(0, 0, w - 1, 1, shadow);
@@ -170,6 +245,7 @@ void Picture::paintEvent(QPaintEvent*)
     if (pixels.isNull())
         return;
     QPainter painter(this);
+    leaveOutWindowedSiblings(painter, *this);
     painter.drawImage(0, 0, pixels);  // natural size; the widget clips
 }
 

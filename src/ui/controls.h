@@ -2,6 +2,10 @@
 // The controls the designs use where Qt's own do not behave as the windows
 // need. Each is created by name from a design (see ui/design_loader.h).
 //
+// Labels (not static texts), pictures and bevels are drawn on their
+// window's surface: where they overlap a control with a window of its own (a
+// static text, a field, a list, a button), that control stays above them.
+//
 // Screen readers: every control takes the design's accessibleName and
 // accessibleDescription. Label, StaticText, Picture, Bevel and ComboBox also
 // say what they are themselves (see each class), and so does a window that
@@ -14,7 +18,13 @@
 #include <QListView>
 #include <QWidget>
 
+class QPushButton;
+
 namespace ohmira::ui {
+
+// Enter and keypad Enter press the button while it has the focus, as Space
+// does (Qt leaves that to dialogs' default buttons).
+void pressWithEnter(QPushButton& button);
 
 // One line of text on an opaque background (the window colour), sized to
 // its text: a longer text widens it to the right, its left edge stays. (It

@@ -91,8 +91,12 @@ QWidget* DesignLoader::createWidget(const QString& className, QWidget* parent,
     for (const Factory& f : ourControls())
         if (className == QLatin1String(f.className))
             return f.create(parent);
-    if (isPlainQtClass(className))
-        return QUiLoader::createWidget(className, parent, name);
+    if (isPlainQtClass(className)) {
+        QWidget* widget = QUiLoader::createWidget(className, parent, name);
+        if (auto* button = qobject_cast<QPushButton*>(widget))
+            pressWithEnter(*button);
+        return widget;
+    }
     errors_ << QStringLiteral("classe inconnue %1 (contrôle %2)").arg(className, name);
     return nullptr;
 }

@@ -20,6 +20,7 @@ namespace ohmira::ui {
 // - creates our control classes (ohmira::ui::Label, ...) by name and only a
 //   short list of Qt classes; any other class is an error, where QUiLoader
 //   would quietly fall back to a base class;
+// - gives the push buttons Enter as a key that presses them (pressWithEnter);
 // - never loads the Qt Designer plugins installed on the system (Debian's
 //   pull in Qt Quick: milliseconds and megabytes at every start-up).
 class DesignLoader : public QUiLoader {

@@ -15,7 +15,9 @@ Usage: personne.py OHMIRA WORK_DIR     Exit status 0 when every check holds.
 """
 
 import ctypes
+import json
 import os
+import re
 import signal
 import subprocess
 import sys
@@ -175,6 +177,57 @@ def click(accessible):
             "click", "1")
 
 
+# ---- Reading the window manager's side: X properties ------------------------------
+# Where windows stand and what the window manager makes of them is not
+# AT-SPI's to say: it is read from the X server, as a task bar would.
+
+def x_tool(*args):
+    return subprocess.run(list(args), check=True, capture_output=True, text=True,
+                          timeout=10).stdout
+
+
+def x_window(pid, title):
+    """The X window of the program's window with this title, among those the
+    window manager manages."""
+    found = []
+    managed = x_tool("xprop", "-root", "-notype", "_NET_CLIENT_LIST")
+    for window in re.findall(r"0x[0-9a-f]+", managed):
+        said = x_tool("xprop", "-id", window, "-notype", "_NET_WM_PID", "_NET_WM_NAME")
+        if (f"_NET_WM_PID = {pid}\n" in said and
+                f"_NET_WM_NAME = {json.dumps(title, ensure_ascii=False)}\n" in said):
+            found.append(int(window, 16))
+    if len(found) != 1:
+        raise LookupError(f"{len(found)} X windows titled {title!r}")
+    return found[0]
+
+
+def frame_of(window):
+    """(left, top, width, height) of the window with its frame, on screen."""
+    info = x_tool("xwininfo", "-id", str(window))
+
+    def field(name):
+        return int(re.search(rf"{name}:\s+(-?\d+)", info).group(1))
+
+    extents = re.search(r"= (\d+), (\d+), (\d+), (\d+)",
+                        x_tool("xprop", "-id", str(window), "_NET_FRAME_EXTENTS"))
+    if extents is None:
+        raise LookupError("not framed yet")
+    left, right, top, bottom = map(int, extents.groups())
+    return (field("Absolute upper-left X") - left, field("Absolute upper-left Y") - top,
+            field("Width") + left + right, field("Height") + top + bottom)
+
+
+def wm_state(window):
+    found = re.search(r"window state: (\w+)", x_tool("xprop", "-id", str(window), "WM_STATE"))
+    return found.group(1) if found else None
+
+
+def transient_for(window):
+    found = re.search(r"window id # (0x[0-9a-f]+)",
+                      x_tool("xprop", "-id", str(window), "WM_TRANSIENT_FOR"))
+    return int(found.group(1), 16) if found else None
+
+
 # ---- Reading: AT-SPI only ---------------------------------------------------------
 
 class Program:
@@ -303,15 +356,19 @@ NAMES = [
 SERIE = "une LED en série"
 PARALLELE = "LED en parallèle"
 
-# The information windows: the menu item's letter, the window's title and
-# what a screen reader finds in it.
+# The information windows: the menu item's letter, the window's title, what
+# a screen reader finds in it, and its frame on screen (left, top, outer
+# width and height).
 INFO_WINDOWS = [
-    ("i", "Image d'une LED", ["image \"Photographie d'une LED\""]),
-    ("s", "Schéma - polarisation d'une LED", ["image \"Schéma de la polarisation d'une LED\""]),
+    ("i", "Image d'une LED", ["image \"Photographie d'une LED\""], (412, 145, 405, 580)),
+    ("s", "Schéma - polarisation d'une LED", ["image \"Schéma de la polarisation d'une LED\""],
+     (341, 103, 452, 597)),
     ("t", "Tableau récapitulatif",
      ["image 'Tableau des tensions de seuil par couleur'",
-      "label \"Plus d'infos ici : ouvre une page web sur la tension de seuil\""]),
+      "label \"Plus d'infos ici : ouvre une page web sur la tension de seuil\""],
+     (282, 256, 713, 503)),
 ]
+MAIN_PLACE = (127, 180)
 
 
 def check_names(ohmira):
@@ -394,7 +451,8 @@ def expect_error(ohmira, message, dismiss_key, focus_after):
 def open_and_close_info_windows(ohmira, focus):
     menu = ohmira.control(pyatspi.ROLE_MENU_ITEM, "Infos sur les LED")
     popup = next(children(menu))
-    for letter, title, contents in INFO_WINDOWS:
+    main = x_window(ohmira.pid, MAIN_TITLE)
+    for letter, title, contents, frame in INFO_WINDOWS:
         press("alt+i")
         wait_for("the menu 'Infos sur les LED' open",
                  lambda: popup.getState().contains(pyatspi.STATE_SHOWING))
@@ -405,11 +463,103 @@ def open_and_close_info_windows(ohmira, focus):
         for expected in contents:
             if expected not in seen:
                 raise Failure(f"{title!r} has no {expected}; it has {sorted(seen)}")
+        info = x_window(ohmira.pid, title)
+        wait_equal(f"frame of {title!r}", lambda: frame_of(info), frame)
+        wait_equal(f"owner of {title!r}", lambda: transient_for(info), main)
+        if letter == "i":
+            minimise_together(ohmira, main, info, title)
         press("alt+F4")
         wait_for(f"{title!r} closed", lambda: ohmira.window(title) is None)
         wait_equal(f"active window after closing {title!r}",
                    lambda: describe(ohmira.active_window()), f"frame {MAIN_TITLE!r}")
         wait_focus(ohmira, focus, f"{describe(focus)}, unchanged")
+
+
+def minimise_together(ohmira, main, info, title):
+    """Minimising the information window minimises the program; the main
+    window given back brings the information window back, active."""
+    xdotool("windowminimize", str(info))
+    wait_equal(f"after minimising {title!r}", lambda: (wm_state(main), wm_state(info)),
+               ("Iconic", "Iconic"))
+    xdotool("windowactivate", str(main))
+    wait_equal(f"after restoring {MAIN_TITLE!r}", lambda: (wm_state(main), wm_state(info)),
+               ("Normal", "Normal"))
+    wait_equal("active window after restoring",
+               lambda: describe(ohmira.active_window()), f"frame {title!r}")
+
+
+def check_stays_in_place(ohmira):
+    """The main window cannot be moved: the window manager offers no move,
+    a drag by the title bar leaves it where it is, and a move asked by
+    another program is undone."""
+    main = x_window(ohmira.pid, MAIN_TITLE)
+    actions = x_tool("xprop", "-id", str(main), "_NET_WM_ALLOWED_ACTIONS")
+    if "_NET_WM_ACTION_MOVE" in actions:
+        raise Failure(f"the window manager offers to move the main window: {actions.strip()}")
+    print("ok  no move among the main window's actions", flush=True)
+    left, top, width, _ = frame_of(main)
+    xdotool("mousemove", "--sync", str(left + width // 2), str(top + 8), "mousedown", "1")
+    xdotool("mousemove", "--sync", str(left + width // 2 + 150), str(top + 120))
+    xdotool("mousemove", "--sync", str(left + width // 2 + 200), str(top + 160))
+    time.sleep(0.3)
+    during = frame_of(main)[:2]
+    xdotool("mouseup", "1")
+    if during != MAIN_PLACE:
+        raise Failure(f"the main window followed the drag to {during}")
+    wait_equal("main window's place after a drag", lambda: frame_of(main)[:2], MAIN_PLACE)
+    xdotool("windowmove", str(main), "300", "300")
+    time.sleep(0.3)
+    wait_equal("main window's place after a move by another program",
+               lambda: frame_of(main)[:2], MAIN_PLACE)
+
+
+def check_edit_menu(ohmira, field):
+    """The fields' edit menu, which Qt draws, is in French. A popup menu is
+    not among the program's windows on the bus: its items are read as a
+    screen reader hears them, from the focus events of the keyboard going
+    down the menu."""
+    heard = []
+
+    def on_focus(event):
+        if (event.type == "object:state-changed:focused" and event.detail1 and
+                event.source.getRole() == pyatspi.ROLE_MENU_ITEM):
+            heard.append(event.source.name.split("\t")[0])
+
+    def listen():
+        context = GLib.MainContext.default()
+        while context.iteration(False):
+            pass
+        return heard
+
+    # What a screen reader listens to; the program sends events only once
+    # it has learnt that someone listens (the sleep).
+    kinds = ("object:state-changed:focused", "focus:", "window:", "object:children-changed")
+    for kind in kinds:
+        pyatspi.Registry.registerEventListener(on_focus, kind)
+    try:
+        time.sleep(0.5)
+        click(field)
+        wait_equal("active window before the edit menu",
+                   lambda: describe(ohmira.active_window()), f"frame {MAIN_TITLE!r}")
+        press("ctrl+a", "ctrl+c")  # a selection, and something to paste
+        box = field.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        xdotool("mousemove", "--sync", str(box.x + 10), str(box.y + box.height // 2),
+                "click", "3")
+        # Opened with the mouse, it has no item chosen until Down.
+        press("Down")
+        wait_for("the edit menu", listen)
+        for _ in range(7):
+            press("Down")
+        wait_for("the edit menu's items", lambda: listen().count(heard[0]) > 1)
+        press("Escape")
+    finally:
+        for kind in kinds:
+            pyatspi.Registry.deregisterEventListener(on_focus, kind)
+    items = heard[:heard.index(heard[0], 1)]  # once round
+    for expected in ("Copier", "Coller"):
+        if expected not in items:
+            raise Failure(f"the edit menu reads {items!r}, no {expected!r}")
+    print(f"ok  the edit menu reads {items!r}", flush=True)
 
 
 def session(program):
@@ -422,6 +572,8 @@ def session(program):
     wait_for(f"{MAIN_TITLE!r} on the accessibility bus", on_bus, 15)
     wait_equal("active window at start",
                lambda: describe(ohmira.active_window()), f"frame {MAIN_TITLE!r}")
+    main = x_window(program.pid, MAIN_TITLE)
+    wait_equal("main window's frame at start", lambda: frame_of(main)[:2], MAIN_PLACE)
     check_names(ohmira)
 
     liste_serie = ohmira.colour_list("Couleur de la LED (une LED en série)")
@@ -490,13 +642,20 @@ def session(program):
     wait_focus(ohmira, calcul_parallele, calcul_parallele.name)
     press("space")
     expect_error(ohmira, "Division par zéro en virgule flottante.", "Escape", calcul_parallele)
+    for key in ("Return", "KP_Enter"):  # as Space: they press the focused button
+        press(key)
+        expect_error(ohmira, "Division par zéro en virgule flottante.", "Escape",
+                     calcul_parallele)
     wait_equal("result lines after the error",
                lambda: result_lines(ohmira, PARALLELE), parallele)
 
     open_and_close_info_windows(ohmira, calcul_parallele)
+    check_stays_in_place(ohmira)
     wait_equal("result lines after the information windows",
                lambda: result_lines(ohmira, SERIE) + result_lines(ohmira, PARALLELE),
                serie + parallele)
+
+    check_edit_menu(ohmira, tension_serie)
 
     press("ctrl+q")
     try:
@@ -506,6 +665,22 @@ def session(program):
     if status != 0:
         raise Failure(f"the program ended with status {status}")
     print("ok  Ctrl+Q ended the program with status 0", flush=True)
+
+
+def larger_fonts(log):
+    """With fonts at 120 dpi on a 96 dpi screen the main window grows with
+    its text height (15/13), not by Qt's 120/96 that would also stretch the
+    pictures, and opens at the same place."""
+    program = start([PROGRAM], log, dict(os.environ, QT_FONT_DPI="120"))
+    main = wait_for(f"{MAIN_TITLE!r} at 120 dpi", lambda: x_window(program.pid, MAIN_TITLE), 15)
+    wait_equal("main window's frame at 120 dpi", lambda: frame_of(main)[:2], MAIN_PLACE)
+    info = x_tool("xwininfo", "-id", str(main))
+    width = int(re.search(r"Width:\s+(\d+)", info).group(1))
+    if not 840 < width < 1050:
+        raise Failure(f"at 120 dpi the main window is {width} px wide")
+    print(f"ok  main window at 120 dpi: {width} px wide (840 at 96 dpi)", flush=True)
+    program.terminate()
+    program.wait(timeout=10)
 
 
 def start_accessibility_bus(log):
@@ -552,6 +727,7 @@ def main():
         start_window_manager(logs["openbox"])
         ohmira = start([PROGRAM], logs["ohmira"])
         session(ohmira)
+        larger_fonts(logs["ohmira"])
         return 0
     except Failure as failure:
         print(f"FAIL {failure}", file=sys.stderr)

@@ -20,7 +20,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 python=/usr/bin/python3   # Debian's, where python3-pyatspi lives
 
 missing=()
-for tool in Xvfb openbox xdotool dbus-run-session localedef; do
+for tool in Xvfb openbox xdotool xwininfo xprop dbus-run-session localedef; do
   command -v "$tool" >/dev/null || missing+=("$tool")
 done
 [ -x /usr/libexec/at-spi-bus-launcher ] || missing+=(at-spi2-core)

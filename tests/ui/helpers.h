@@ -12,9 +12,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
 #include <QTest>
+#include <QTextLayout>
 #include <QTimer>
 #include <QUrl>
 
@@ -64,9 +66,32 @@ public slots:
 struct ErrorBox {
     bool shown = false;
     QString caption;
-    QString text;
+    QString text;  // as read, without the box's invisible break marks
     QMessageBox::Icon icon = QMessageBox::NoIcon;
+    Qt::TextFormat format = Qt::AutoText;
+    QString readAs;  // what a screen reader says of the message
+    bool wholeTextVisible = false;  // no line wider than the message's label
 };
+
+// Whether the label shows all its text: wrapped at its width as it wraps
+// it, no line is wider than that width.
+inline bool showsWholeText(const QLabel& label)
+{
+    QTextLayout layout(label.text(), label.font());
+    QTextOption option;
+    option.setWrapMode(label.wordWrap() ? QTextOption::WordWrap : QTextOption::ManualWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    qreal height = 0;
+    bool fits = true;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(label.contentsRect().width());
+        fits = fits && line.naturalTextWidth() <= label.contentsRect().width();
+        height += line.height();
+    }
+    layout.endLayout();
+    return fits && height <= label.contentsRect().height();
+}
 
 // Runs `step`; if it opens a message box (the error box is modal, so the
 // step only returns once the box is closed), reads it and presses OK.
@@ -80,7 +105,14 @@ inline ErrorBox closeErrorBox(const std::function<void()>& step)
         if (box == nullptr || !box->isVisible())
             return;
         poll.stop();
-        seen = {true, box->windowTitle(), box->text(), box->icon()};
+        const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        seen = {true,
+                box->windowTitle(),
+                box->text().remove(QChar(0x200B)),
+                box->icon(),
+                box->textFormat(),
+                label != nullptr ? label->accessibleName() : QString(),
+                label != nullptr && showsWholeText(*label)};
         box->button(QMessageBox::Ok)->click();
     });
     poll.start();

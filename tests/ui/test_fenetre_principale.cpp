@@ -8,6 +8,7 @@
 #include "ui/fonts.h"
 #include "ui/web.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QMenu>
@@ -340,12 +341,120 @@ private slots:
             QCOMPARE(allResults(), results);
             QCOMPARE(get<Edit>(c.field).text(), QString::fromUtf8(c.typed));
         }
-        // A pasted NUL does not cut the message short.
+        // A pasted NUL does not cut the message short; the box shows it as
+        // the field does, as a blank.
         const QString withNul = QStringLiteral("5") + QChar(u'\0') + QStringLiteral(" V");
         get<Edit>("Edit1").setText(withNul);
         const ErrorBox box = closeErrorBox([&] { click("Button1"); });
-        QCOMPARE(box.text, QLatin1Char('\'') + withNul +
-                               QStringLiteral("' n'est pas une valeur en virgule flottante correcte."));
+        QCOMPARE(box.text, QStringLiteral("'5  V' n'est pas une valeur en virgule flottante correcte."));
+    }
+
+    // The box quotes the field as typed, as plain text (never markup), and
+    // shows all of it: a pasted NUL as the field shows it, a word too long
+    // for one line wrapped rather than cut.
+    void errorBoxShowsTextAsTyped_data()
+    {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("quoted");
+        QTest::newRow("markup") << QStringLiteral("<b>gras</b> <i>x</i>")
+                                << QStringLiteral("<b>gras</b> <i>x</i>");
+        QTest::newRow("picture") << QStringLiteral("<img src=\":/designs/led_pass_serie.jpg\">")
+                                 << QStringLiteral("<img src=\":/designs/led_pass_serie.jpg\">");
+        QTest::newRow("NUL") << QStringLiteral("5.") + QChar(0) + QStringLiteral("3")
+                             << QStringLiteral("5. 3");
+        QTest::newRow("long word") << QStringLiteral("tension").repeated(30)
+                                   << QStringLiteral("tension").repeated(30);
+    }
+
+    void errorBoxShowsTextAsTyped()
+    {
+        QFETCH(QString, pasted);
+        QFETCH(QString, quoted);
+        QApplication::clipboard()->setText(pasted);
+        Edit& field = get<Edit>("Edit1");
+        field.setFocus(Qt::TabFocusReason);
+        QTest::keyClick(&field, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(field.text(), pasted);
+
+        const ErrorBox box = closeErrorBox([&] { click("Button1"); });
+        const QString message =
+            QLatin1Char('\'') + quoted +
+            QStringLiteral("' n'est pas une valeur en virgule flottante correcte.");
+        QCOMPARE(box.text, message);
+        QCOMPARE(box.format, Qt::PlainText);
+        QCOMPARE(box.readAs, message);
+        QVERIFY(box.wholeTextVisible);
+    }
+
+    // The texts Qt draws itself are French like the rest: the fields' edit
+    // menu, the scroll bars' menu of the information windows.
+    void qtTextsInFrench()
+    {
+        const std::unique_ptr<QMenu> menu(get<Edit>("Edit1").createStandardContextMenu());
+        QStringList items;
+        for (const QAction* action : menu->actions())
+            if (!action->isSeparator())
+                items << action->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0);
+        QCOMPARE(items, QStringList({"Annuler", "Rétablir", "Couper", "Copier", "Coller",
+                                     "Supprimer", "Tout sélectionner"}));
+        QCOMPARE(QCoreApplication::translate("QScrollBar", "Scroll here"),
+                 QStringLiteral("Défiler jusqu'ici"));
+    }
+
+    // Enter and keypad Enter press the focused button, as Space does; in a
+    // field they do nothing.
+    void enterPressesTheFocusedButton_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("pressed");
+        QTest::newRow("Return, Button1") << "Button1" << int(Qt::Key_Return) << true;
+        QTest::newRow("keypad Enter, Button2") << "Button2" << int(Qt::Key_Enter) << true;
+        QTest::newRow("Return, Edit1") << "Edit1" << int(Qt::Key_Return) << false;
+        QTest::newRow("keypad Enter, Edit3") << "Edit3" << int(Qt::Key_Enter) << false;
+    }
+
+    void enterPressesTheFocusedButton()
+    {
+        QFETCH(QString, focus);
+        QFETCH(int, key);
+        QFETCH(bool, pressed);
+        QWidget& control = get<QWidget>(focus.toLatin1().constData());
+        control.setFocus(Qt::TabFocusReason);
+        const Qt::KeyboardModifiers modifiers =
+            key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+        const ErrorBox box = closeErrorBox(
+            [&] { QTest::keyClick(&control, static_cast<Qt::Key>(key), modifiers); });
+        QCOMPARE(box.shown, pressed);
+        if (pressed)
+            QCOMPARE(box.text, EnVoltInvalide);
+    }
+
+    // The focus starts on the right-hand list, and shows there from the
+    // start as it does once the keyboard has moved it.
+    void focusShownFromTheStart()
+    {
+        ComboBox& list = get<ComboBox>("ComboBox2");
+        QCOMPARE(QApplication::focusWidget(), &list);
+        const QImage atStart = list.grab().toImage();
+        QTest::keyClick(&list, Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), &list);
+        QCOMPARE(list.grab().toImage(), atStart);
+    }
+
+    // A result longer than its half stays above the divider and the other
+    // half's picture: the first result line has a window of its own, they
+    // do not.
+    void longResultAboveTheOtherHalf()
+    {
+        calculateSeries(QStringLiteral("Rouge"), QStringLiteral("1E300"));
+        StaticText& line = get<StaticText>("StaticText1");
+        QVERIFY(line.geometry().intersects(get<Bevel>("Bevel1").geometry()));
+        QVERIFY(line.geometry().intersects(get<Picture>("Image2").geometry()));
+        const QImage onWindow = form().centralWidget()->grab(line.geometry()).toImage();
+        QCOMPARE(onWindow.convertToFormat(QImage::Format_RGB32),
+                 line.grab().toImage().convertToFormat(QImage::Format_RGB32));
     }
 
     void halvesAreIndependent()

@@ -301,6 +301,25 @@ private slots:
 
     // Closing only hides: the same object opens again where the user moved
     // it, at the size the user gave it, the link as the pointer left it.
+    void ownedByTheMainWindow_data() { modal_data(); }
+
+    // Each belongs to the main window (one task-bar entry for the program);
+    // minimised, it takes the main window with it, and the main window
+    // restored brings it back on top.
+    void ownedByTheMainWindow()
+    {
+        QFETCH(int, index);
+        QWidget& form = window(index);
+        whileShown(form, [&] {
+            QCOMPARE(form.windowHandle()->transientParent(), main().windowHandle());
+            form.showMinimized();
+            QTRY_VERIFY(main().isMinimized());
+            main().showNormal();
+            QTRY_VERIFY(!form.isMinimized());
+            QVERIFY(form.isVisible());
+        });
+    }
+
     void hiddenNotDestroyed()
     {
         for (int index : {2, 3, 4}) {
