@@ -216,6 +216,11 @@ void TFormMontage::buildResults()
     schema_ = new dessins::VueSchema(&zone);
     schema_->setObjectName(QStringLiteral("Schema"));
     zone.layout()->addWidget(schema_);
+    // The results get the larger share of the height, the schematic scales.
+    if (auto* sorties = qobject_cast<QBoxLayout*>(zone.parentWidget()->layout())) {
+        sorties->setStretchFactor(&control<QWidget>(*this, "DefilementResultats"), 3);
+        sorties->setStretchFactor(&zone, 2);
+    }
 }
 
 void TFormMontage::connectFields()

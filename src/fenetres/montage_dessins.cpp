@@ -368,7 +368,7 @@ void VueSchema::setSchema(Schema schema)
 
 QSize VueSchema::sizeHint() const
 {
-    return tailleSchema(schema_).toSize().boundedTo(QSize(900, 600));
+    return tailleSchema(schema_).toSize().boundedTo(QSize(480, 200));
 }
 
 void VueSchema::paintEvent(QPaintEvent*)
