@@ -321,6 +321,7 @@ bool TFormMontage::lireChamps()
     demande_.branches = textes_.branches;
     if (parTotal)
         demande_.total = textes_.total;
+    // fillLists puts the series in the enumeration's order.
     demande_.serieE = static_cast<ohmira::SerieE>(std::max(0, ListeSerieE->currentIndex()));
     demande_.separateur = textes_.separateur;
 
@@ -355,10 +356,16 @@ bool TFormMontage::lireChamps()
     essai(ErreurCourant, true, [&](auto& d) { d.courant = u.courant; });
     essai(ErreurCourantMax, u.courantMax.has_value(), [&](auto& d) { d.courantMax = u.courantMax; });
     essai(ErreurTension, true, [&](auto& d) { d.tension = u.tension; });
-    essai(ErreurTensionMin, u.plageMin.has_value(),
-          [&](auto& d) { d.tension = *u.plageMin, d.plageMin = d.plageMax = u.plageMin; });
-    essai(ErreurTensionMax, u.plageMax.has_value(),
-          [&](auto& d) { d.tension = *u.plageMax, d.plageMin = d.plageMax = u.plageMax; });
+    // A bound of the range alone: the whole range and the nominal voltage at it.
+    const auto seule = [](const std::optional<std::string_view>& borne) {
+        return [borne](ohmira::DemandeMontage& d) {
+            d.tension = borne.value_or("");
+            d.plageMin = borne;
+            d.plageMax = borne;
+        };
+    };
+    essai(ErreurTensionMin, u.plageMin.has_value(), seule(u.plageMin));
+    essai(ErreurTensionMax, u.plageMax.has_value(), seule(u.plageMax));
     essai(ErreurSerie, !parTotal, [&](auto& d) { d.serie = u.serie; });
     essai(ErreurBranches, !parTotal, [&](auto& d) { d.branches = u.branches; });
     essai(ErreurTotal, parTotal, [&](auto& d) { d.total = u.total; });

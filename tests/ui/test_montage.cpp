@@ -178,6 +178,8 @@ private slots:
                                         << "Le nombre de branches doit être d'au moins 1.";
         QTest::newRow("minimum seul") << "EditTensionMin" << "10" << "ErreurPlage"
                                       << "La plage de tension demande un minimum et un maximum.";
+        QTest::newRow("maximum illisible") << "EditTensionMax" << "a" << "ErreurTensionMax"
+                                           << "'a' n'est pas une valeur en virgule flottante correcte.";
         QTest::newRow("trop de LED") << "EditSerie" << "9" << "ErreurTension"
                                      << "La tension du générateur doit dépasser la tension de seuil des "
                                         "9 LED en série : 14,40 V.";
