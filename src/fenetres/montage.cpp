@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSaveFile>
+#include <QSettings>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -493,12 +494,23 @@ void TFormMontage::BoutonExporterClick()
 {
     const QString svg = QStringLiteral("Image SVG (*.svg)");
     const QString png = QStringLiteral("Image PNG (*.png)");
+    // Qt's own file dialog keeps its history in the user's settings
+    // (QtProject.conf); the schematic is to be the only file this program
+    // writes, so those settings are sent where nothing can be created.
+    static const bool sansReglages = [] {
+        for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+            QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null"));
+        return true;
+    }();
+    (void)sansReglages;
+
     QString filtre = svg;
     QString chemin = QFileDialog::getSaveFileName(this, QStringLiteral("Exporter le schéma"),
-                                                  QDir::home().filePath(QStringLiteral("schema-montage.svg")),
+                                                  QDir(dossierExport_).filePath(QStringLiteral("schema-montage.svg")),
                                                   svg + QStringLiteral(";;") + png, &filtre);
     if (chemin.isEmpty())
         return;
+    dossierExport_ = QFileInfo(chemin).absolutePath();
     const QString suffixe = QFileInfo(chemin).suffix().toLower();
     if (suffixe != QLatin1String("svg") && suffixe != QLatin1String("png"))
         chemin += filtre == png ? QStringLiteral(".png") : QStringLiteral(".svg");

@@ -21,6 +21,7 @@
 #include "core/montage.h"
 #include "montage_dessins.h"
 
+#include <QDir>
 #include <QWidget>
 
 #include <array>
@@ -133,6 +134,7 @@ private:
     } textes_;
     ohmira::DemandeMontage demande_;
     std::optional<ohmira::ResultatMontage> resultat_;
+    QString dossierExport_ = QDir::homePath();  // the last export's, for the run
     bool aJour_ = false;
     bool remplissage_ = false;  // a preset is filling several fields at once
 };

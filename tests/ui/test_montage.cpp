@@ -10,12 +10,14 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
@@ -377,6 +379,41 @@ private slots:
         QVERIFY2(box.text.startsWith(QStringLiteral("Le schéma n'a pas été enregistré dans « ") + impossible),
                  qPrintable(box.text));
         QCOMPARE(QImage(pngPath, "PNG").size(), png.size());
+    }
+
+    // The button asks where, and a name without extension takes the one of
+    // the format chosen.
+    void exportButton()
+    {
+        Session s;
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QTimer poll;
+        poll.setInterval(5);
+        bool asked = false;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr || !dialog->isVisible())
+                return;
+            poll.stop();
+            asked = dialog->windowTitle() == QStringLiteral("Exporter le schéma");
+            dialog->selectNameFilter(QStringLiteral("Image PNG (*.png)"));
+            dialog->selectFile(dir.filePath(QStringLiteral("montage")));
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        // Qt's dialog would keep its history in the user's settings.
+        const QFileInfo settings(
+            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+            QStringLiteral("/QtProject.conf"));
+        const QDateTime settingsBefore = settings.exists() ? settings.lastModified() : QDateTime();
+        poll.start();
+        QTest::mouseClick(&s.get<QPushButton>("BoutonExporter"), Qt::LeftButton);
+        QVERIFY(asked);
+        QFileInfo after = settings;
+        after.refresh();
+        QCOMPARE(after.exists() ? after.lastModified() : QDateTime(), settingsBefore);
+        const QImage png(dir.filePath(QStringLiteral("montage.png")), "PNG");
+        QCOMPARE(png.size(), (dessins::tailleSchema(s.schema()) * dessins::EchellePng).toSize());
     }
 
     // The clipboard gets the results as French text, with the user's comma.
