@@ -292,11 +292,15 @@ void TFormMontage::choisirDisposition()
 
 // ---- Computing ----------------------------------------------------------------
 
+// ErreurX is under EditX; a screen reader says the message with the field.
 void TFormMontage::montrerErreur(QLabel* sous, const QString& message)
 {
     sous->setText(message);
     sous->setAccessibleDescription(message);
     sous->setVisible(!message.isEmpty());
+    const QString champ = QStringLiteral("Edit") + sous->objectName().mid(int(qstrlen("Erreur")));
+    if (auto* edit = findChild<QLineEdit*>(champ))
+        edit->setAccessibleDescription(message);
 }
 
 // Reads every field on its own; true when each one can be read.

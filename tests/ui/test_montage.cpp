@@ -199,6 +199,9 @@ private slots:
         const QString before = s.result("ligne1");
         s.type(field.toLatin1().constData(), typed);
         QCOMPARE(s.text(under.toLatin1().constData()), message);
+        if (under != QLatin1String("ErreurPlage"))
+            QCOMPARE(s.get(QByteArray("Edit" + under.toLatin1().mid(6)).constData()).accessibleDescription(),
+                     message);
         for (const QLabel* error : s.montage.findChildren<QLabel*>())
             if (error->objectName().startsWith(QLatin1String("Erreur")))
                 QCOMPARE(error->isVisibleTo(&s.montage), error->objectName() == under);
