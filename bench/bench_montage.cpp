@@ -77,7 +77,7 @@ int main(int argc, char** argv)
     ohmira::ui::Application app(argc, argv);
     TFormMontage montage;
     fenetre = &montage;
-    montage.resize(1060, 760);
+    montage.resize(1040, 720);
     montage.show();
     montage.findChild<QRadioButton*>(QStringLiteral("ChoixTotal"))->click();
     champTotal().setText(QStringLiteral("10000"));
