@@ -1,5 +1,7 @@
 #include "led_pass.h"
 
+#include "montage.h"
+
 #include "core/couleurs.h"
 #include "core/requetes.h"
 #include "ui/application.h"
@@ -26,6 +28,8 @@ TForm1::TForm1(std::span<const ohmira::ui::MenuWindow> menuWindows)
     bindHandlers(menuWindows);
     placeWindow();
 }
+
+TForm1::~TForm1() = default;
 
 void TForm1::loadDesign()
 {
@@ -124,6 +128,17 @@ void TForm1::Quitter1Click()
 void TForm1::LienTRESutile1Click()
 {
     ohmira::ui::openWebPage(ohmira::ui::PageLed);
+}
+
+void TForm1::Montagesurmesure1Click()
+{
+    if (!montage_)
+        montage_ = std::make_unique<TFormMontage>();
+    if (montage_->isMinimized())
+        montage_->showNormal();
+    montage_->show();
+    montage_->raise();
+    montage_->activateWindow();
 }
 
 void TForm1::showMenuWindow(const QString& menuHandler)

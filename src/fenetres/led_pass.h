@@ -19,6 +19,7 @@
 
 #include <initializer_list>
 #include <map>
+#include <memory>
 #include <optional>
 #include <span>
 
@@ -34,6 +35,8 @@ class Label;
 class StaticText;
 }  // namespace ohmira::ui
 
+class TFormMontage;
+
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
@@ -45,6 +48,10 @@ public:
     // afterwards; until then their menu items report an error.
     void setMenuWindow(const char* menuHandler, QWidget& window);
 
+    // "Montage sur mesure", once the menu has opened it; null before.
+    TFormMontage* montage() const { return montage_.get(); }
+    ~TForm1() override;
+
 public slots:
     // Handlers, bound by name from the design (the menu items that show a
     // window are bound by setMenuWindow's table instead).
@@ -52,6 +59,7 @@ public slots:
     void Button2Click();
     void Quitter1Click();
     void LienTRESutile1Click();
+    void Montagesurmesure1Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -79,6 +87,9 @@ private:
     ohmira::ui::Label* Label9 = nullptr;
 
     std::map<QString, QWidget*> menuWindows_;
+    // Modeless, built on first use (start-up stays as it was), then only
+    // hidden when closed, so it keeps what was typed for the run.
+    std::unique_ptr<TFormMontage> montage_;
 
     // Where the window's frame opened; it goes back there when moved.
     QPoint openedAt_;

@@ -41,12 +41,15 @@ const std::array<Factory, 6>& ourControls()
     return controls;
 }
 
-// The Qt classes a design may use as they are.
+// The Qt classes a design may use as they are. The laid-out windows use the
+// plain field, list and box classes; the fixed-pixel ones keep our controls.
 bool isPlainQtClass(const QString& className)
 {
-    static const std::array<QLatin1String, 5> names = {
-        QLatin1String("QWidget"), QLatin1String("QMainWindow"), QLatin1String("QMenuBar"),
-        QLatin1String("QMenu"), QLatin1String("QPushButton"),
+    static const std::array<QLatin1String, 11> names = {
+        QLatin1String("QWidget"),     QLatin1String("QMainWindow"), QLatin1String("QMenuBar"),
+        QLatin1String("QMenu"),       QLatin1String("QPushButton"), QLatin1String("QLabel"),
+        QLatin1String("QLineEdit"),   QLatin1String("QComboBox"),   QLatin1String("QRadioButton"),
+        QLatin1String("QGroupBox"),   QLatin1String("QScrollArea"),
     };
     for (const QLatin1String& name : names)
         if (className == name)

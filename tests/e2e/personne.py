@@ -655,6 +655,7 @@ def session(program):
                lambda: result_lines(ohmira, SERIE) + result_lines(ohmira, PARALLELE),
                serie + parallele)
 
+    montage_sur_mesure(ohmira, calcul_parallele)
     check_edit_menu(ohmira, tension_serie)
 
     press("ctrl+q")
@@ -681,6 +682,51 @@ def larger_fonts(log):
     print(f"ok  main window at 120 dpi: {width} px wide (840 at 96 dpi)", flush=True)
     program.terminate()
     program.wait(timeout=10)
+
+
+MONTAGE_TITLE = "Montage sur mesure"
+
+
+def montage_sur_mesure(ohmira, focus):
+    """Alt+O opens the array window beside the main one; a layout typed in
+    is computed at once, its result and warning read as a screen reader
+    reads them; Alt+F4 hides it and the main window has its focus back."""
+    press("alt+o")
+    press("m")
+    wait_equal("active window after Alt+O M", lambda: describe(ohmira.active_window()),
+               f"frame {MONTAGE_TITLE!r}")
+    window = ohmira.window(MONTAGE_TITLE)
+
+    def named(role, start):
+        for a in descendants(window, showing_only=True):
+            if a.getRole() == role and a.name.startswith(start):
+                return a
+        raise LookupError(f"no {role} named {start!r}...")
+
+    for field, typed in (("Tension nominale de l'alimentation en volts", "4"),
+                         ("Nombre de LED en série par branche", "2")):
+        edit = named(pyatspi.ROLE_TEXT, field)
+        click(edit)
+        wait_focus(ohmira, edit, field)
+        press("ctrl+a")
+        type_text(typed)
+        wait_equal(field, lambda: text_of(edit), typed)
+    wait_equal("exact resistance, red LEDs two by two on 4 V",
+               lambda: named(pyatspi.ROLE_LABEL, "Résistance exacte").description,
+               "Il vous faut une resistance de : 40,00 Ohms")
+    wait_equal("the warning, said first", lambda: named(pyatspi.ROLE_LABEL, "Avertissement").name,
+               "Avertissement : À 4,00 V, il ne reste que 0,80 V pour la résistance, moins de 1 V : "
+               "le courant dépend trop de la tension de seuil réelle des LED.")
+    schema = named(pyatspi.ROLE_IMAGE, "Schéma du montage")
+    if not schema.description.startswith("3 branches de 2 LED rouges, chacune avec une résistance de 43 Ohms"):
+        raise Failure(f"schematic described as {schema.description!r}")
+    print(f"ok  {MONTAGE_TITLE!r}: result, warning and schematic read", flush=True)
+
+    press("alt+F4")
+    wait_for(f"{MONTAGE_TITLE!r} closed", lambda: ohmira.window(MONTAGE_TITLE) is None)
+    wait_equal(f"active window after closing {MONTAGE_TITLE!r}",
+               lambda: describe(ohmira.active_window()), f"frame {MAIN_TITLE!r}")
+    wait_focus(ohmira, focus, f"{describe(focus)}, unchanged")
 
 
 def start_accessibility_bus(log):

@@ -86,6 +86,7 @@ private slots:
             {"SchmaPolarisation1.OnClick", "SchmaPolarisation1Click"},
             {"ableauxrcapitulatif1.OnClick", "ableauxrcapitulatif1Click"},
             {"LienTRESutile1.OnClick", "LienTRESutile1Click"},
+            {"Montagesurmesure1.OnClick", "Montagesurmesure1Click"},
         };
         QCOMPARE(bindings(program.Form1), form1);
         QCOMPARE(bindings(program.Form2), (std::map<QString, QString>{}));
@@ -199,8 +200,8 @@ private slots:
             << "Fenêtre Essai (essai.ui) : "
                "Image1.OnMouseMove : événement impossible pour un ohmira::ui::Picture";
         QTest::newRow("classe inconnue")
-            << design(R"(<widget class="QLabel" name="Label1"/>)" + Button)
-            << "Fenêtre Essai (essai.ui) : classe inconnue QLabel (contrôle Label1)";
+            << design(R"(<widget class="QTextEdit" name="Label1"/>)" + Button)
+            << "Fenêtre Essai (essai.ui) : classe inconnue QTextEdit (contrôle Label1)";
         QTest::newRow("racine d'une autre classe")
             << design(Button, "QMainWindow")
             << "Fenêtre essai.ui : la racine Essai est de classe QMainWindow, la fenêtre de "

@@ -222,6 +222,7 @@ private slots:
                            "SchmaPolarisation1=&Schéma - Polarisation,"
                            "ableauxrcapitulatif1=&Tableaux récapitulatif,"
                            "LienTRESutile1=&Lien TRES utile"),
+            QStringLiteral("Outils1=&Outils:Montagesurmesure1=&Montage sur mesure…"),
         }));
     }
 
