@@ -454,7 +454,7 @@ void TFormMontage::afficherBranche(VueBranche& vue, const ohmira::ResultatMontag
         for (const std::string_view nom : *b.dessus.bandes)
             noms << QString::fromUtf8(nom.data(), static_cast<qsizetype>(nom.size()));
     const QString valeur = nombre(b.dessus.affichee) + QLatin1Char(' ') +
-                           QString::fromUtf8(b.unite.data(), static_cast<qsizetype>(b.unite.size()));
+                           QString::fromLatin1(ohmira::nomUnite(b.unite));
     const QString code = noms.isEmpty()
                              ? QStringLiteral("%1 : pas de code couleur").arg(valeur)
                              : QStringLiteral("Code couleur de %1 : %2").arg(valeur, noms.join(QStringLiteral(", ")));

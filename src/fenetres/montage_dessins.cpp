@@ -81,7 +81,7 @@ QString texte(const std::string& s) { return QString::fromStdString(s); }
 QString valeurAchetee(const ohmira::Branche& b, std::string_view sep)
 {
     return texte(ohmira::lisible(b.dessus.affichee, sep)) + QLatin1Char(' ') +
-           QString::fromUtf8(b.unite.data(), static_cast<qsizetype>(b.unite.size()));
+           QString::fromLatin1(ohmira::nomUnite(b.unite));
 }
 
 // "3 branches de 4 LED rouges, chacune avec une résistance de 150 Ohms"
