@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The two entry points of the README: `make run` and `make test`.
 BUILD ?= build
 JOBS  ?= $(shell nproc)

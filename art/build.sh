@@ -1,4 +1,9 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Remakes the JPEG pictures of designs/ from the sources in art/.
 # Needs the "art" packages: scripts/install-deps.sh art
 # Usage: art/build.sh [NAME...]   (default: every picture)

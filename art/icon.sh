@@ -1,4 +1,9 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Renders the application icon art/icon.svg into the PNG sizes of the hicolor
 # icon theme, under packaging/icons/ (the SVG itself is installed as the
 # scalable size). Needs the "art" packages: scripts/install-deps.sh art

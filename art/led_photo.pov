@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Close-up "photograph" of a clear 5 mm LED, legs marked with their polarity.
 // Rendered by art/build.sh to designs/led_image_photo.jpg (323 x 503).
 // Units are millimetres; the LED stands on the origin, y up, the camera

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reference for bench/startup.sh: the cheapest way to put up a window like
 // ours with the same toolchain. A QMainWindow with a two-menu bar and 21
 // plain widgets built in code, no design file, no pictures.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Montage sur mesure" with 10 000 LEDs, as the user types: one keystroke in
 // the total's field (every field read, computed, every result line, the
 // bands and the schematic's plan updated), then the window painted; and each

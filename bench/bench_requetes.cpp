@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One whole request each: read the fields, compute, write both lines; and
 // one whole LED array (every result and the worst cases), with and without
 // building its texts. "allocs" counts heap allocations per request.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Replaces operator new to count allocations. It takes its memory from
 // malloc, as the library's own operator new does, so the library's
 // operator delete still matches; kept in its own file so the compiler does

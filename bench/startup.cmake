@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The bare Qt window bench/startup.sh compares the program with (include()d
 # from bench/CMakeLists.txt). Same compiler, flags and Qt as `ohmira`.
 find_package(Qt6 REQUIRED COMPONENTS Widgets)

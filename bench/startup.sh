@@ -1,4 +1,9 @@
 #!/bin/bash
+
+# SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Start-up time and memory of the window program against a bare Qt window.
 #
 # On a virtual X server of its own, runs `ohmira` and bench/bare_window in

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzzes the batch line handler: whatever a line holds, its answer is one
 // line of JSON, either {"error", "message"} with two texts, or the two
 // result lines with {"details"} (one LED or LEDs in parallel) or with the

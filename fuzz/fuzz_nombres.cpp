@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzzes the two readers and the writer against properties that hold for
 // every input:
 // - a text the voltage reader accepts matches its grammar, and a text that

@@ -1,4 +1,9 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the fuzz targets with Clang (AddressSanitizer + UBSan) and runs them
 # from the committed seeds, sharing SECONDS (default 30) between them.
 # Usage: fuzz/run.sh [SECONDS]

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Debian package: `cmake --build BUILD --target package` writes
 # BUILD/ohmira_<version>_<arch>.deb. Included last, after every install rule.
 

@@ -1,4 +1,9 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs a built .deb into a fresh minimal Debian 12 system (no compiler,
 # no -dev package, no recommended package) and starts what it ships there, to
 # prove that its Depends line is enough. Needs root, network access to the

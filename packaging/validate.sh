@@ -1,4 +1,9 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Checks the desktop entry and the AppStream metadata with the freedesktop
 # validators, first as written, then as installed next to the icons and the
 # programs, so that a wrong file name or install folder is caught too.

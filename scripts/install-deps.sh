@@ -1,4 +1,9 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian packages of the given groups (see debian-packages.txt)
 # that are missing. Usage: install-deps.sh GROUP...
 set -eu

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Ohmira: which resistor to put in front of one LED, or of several LEDs in
 // parallel. Creates the application and its windows, the main window first,
 // and runs until the main window is closed.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Reading and writing the standard streams of ohmira-calc without silent
 // failures: a full disk, a closed pipe or an unreadable input ends the

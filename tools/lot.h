@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The batch calculator: one JSON request per line on standard input, one
 // JSON answer per line on standard output, in the order of the requests.

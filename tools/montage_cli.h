@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // ohmira-calc montage: an LED array from the command line, and the batch
 // requests whose "circuit" is "array".

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // ohmira-calc: the calculators of the window, from the command line or as a
 // JSON Lines filter (--batch).
 

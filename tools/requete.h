@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the readers of a batch request share: the error of a malformed
 // request, answered as a "BadRequest", and the reading of its fields.

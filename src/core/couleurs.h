@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The LED colours of both lists, in list order, and their forward voltages.
 // Red comes first (it is selected when the window opens); infrared shares

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What a hobbyist wants to know about the resistor once it is chosen: the
 // current the LEDs really get with the standard value, the power the

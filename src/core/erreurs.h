@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Errors of a calculation. Each carries the French text the user reads;
 // the caller shows it through messageBoite() so every front end agrees.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Extended-precision helpers. Every calculation runs in the x87 80-bit
 // format (64-bit significand) and is rounded to double where a value is

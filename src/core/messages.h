@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The calculation's French error messages, each written once, so that the
 // window, the command line and the batch all say the same thing. The

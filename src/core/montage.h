@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // An array of LEDs on one supply: strings of LEDs in series, several strings
 // in parallel, each string with its own resistor. From the LED's datasheet

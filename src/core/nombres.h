@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Reading and writing numbers as the user types and reads them. The decimal
 // separator is always a parameter: one character, UTF-8 encoded (","

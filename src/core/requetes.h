@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The two calculations of the main window, from the texts of its fields to
 // its two result lines. They throw an Erreur (see core/erreurs.h) instead of

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The resistor series of IEC 60063, from E6 to E192, and the standard values
 // on either side of a resistance.

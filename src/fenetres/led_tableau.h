@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The summary table window, shown modally from the main window's menu: two
 // lines of explanation over a picture of the table, and a link label,

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // TFormMontage, "Montage sur mesure": the resistors of an array of LEDs,
 // strings of LEDs in series, strings in parallel each with its own resistor.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The drawings of the array window: a resistor with its colour bands, and the
 // schematic of the array. Both are painted in logical units by plain

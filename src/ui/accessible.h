@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What screen readers (AT-SPI) see of our controls: labels whose text
 // interface holds the text shown (headings when the design says so, result

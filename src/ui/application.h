@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The application object: names the program, keeps the decimal separator of
 // the user's locale up to date, and shows the one error box every failed

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Event bindings stored in a design. A control or menu action names the
 // handler of one of its events in a dynamic property of the same name as

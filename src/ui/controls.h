@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The controls the designs use where Qt's own do not behave as the windows
 // need. Each is created by name from a design (see ui/design_loader.h).

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The one error a window's design can cause: something it stores is missing,
 // unknown or wrong. Start-up stops on it with its message, which always

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Loads a window's design (a Qt Designer .ui file, usually embedded as a
 // resource) into an existing window object, creating our own controls by

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The font rule of the designs. They are drawn for 96 dots per inch, where
 // the window font (8 points) is 11 pixels high with a text height of 13. A

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // JPEG decoding with libjpeg (decompression only), independent of Qt's
 // image plugins. Called directly, it reads a picture's size from its header

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Start-up measurement hook, header-only so that the bare reference window
 // of bench/ uses exactly the same one. When OHMIRA_BENCH_EXIT_ON_MAP=1, the

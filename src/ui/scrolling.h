@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Automatic scroll bars for a resizable window. When the user makes the
 // window smaller than the extent of its controls (their right and bottom

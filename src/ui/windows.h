@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Window-level rules shared by every window: where it opens, its frame, how
 // the main window shows the others, and where its bare background is.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Exact decimal comparisons for tests of the standard values: a reference
 // that decides on decimal digits alone, never on binary arithmetic.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real ohmira-calc binary, run through the shell as a user would.
 
 #include "lancer_calc.h"

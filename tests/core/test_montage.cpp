@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // LED arrays: layout, resistor of each kind of string, worst cases and
 // warnings, against hand computation and against the main window.
 

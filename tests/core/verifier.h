@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // EXPECT_THROW_MSG(instruction, Type, "message"): the instruction throws
 // exactly that error class with exactly that text.

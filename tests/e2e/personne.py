@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """One session with Ohmira as a person using a screen reader has it.
 
 Run by run.sh, inside a session bus of its own and with DISPLAY on an X

@@ -1,4 +1,9 @@
 #!/bin/bash
+
+# SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # End-to-end test of the window program, as a person would use it with a
 # screen reader: its own X server (Xvfb) and window manager (openbox), its
 # own session bus with the accessibility bus on it, the program driven from

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Our controls on their own: typed-prefix selection, JPEG pictures, the
 // bevel, self-sizing labels, edit fields, and the font rule.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every design loads into its window and binds all its events; a broken
 // design stops with a message that names the window and the fault.
 

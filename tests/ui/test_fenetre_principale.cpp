@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window driven as a person would: keys into the fields and lists,
 // Tab, mouse clicks on the buttons, the menu and its accelerators, Ctrl+Q.
 

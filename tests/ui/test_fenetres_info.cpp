@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The three information windows: their pictures and controls, the modal
 // showing that leaves the main window without input, hiding rather than
 // closing, the automatic scroll bars, and the summary table's link driven

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Les développeurs d'Ohmira
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Montage sur mesure", opened from the main window's menu and driven as a
 // person would: typing into its fields, choosing from its lists, reading
 // what it shows and says to a screen reader, exporting and copying.
