@@ -14,6 +14,8 @@
 #include <QMessageBox>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <exception>
 
 namespace {
@@ -37,6 +39,30 @@ const char* const SansEcran =
     "ohmira : il faut une session graphique, et aucun écran n'est indiqué\n"
     "(DISPLAY ou WAYLAND_DISPLAY, selon QT_QPA_PLATFORM).\n"
     "Sans écran, ohmira-calc fait les mêmes calculs : ohmira-calc --help\n";
+
+const char* const EcranInjoignable =
+    "ohmira : il faut une session graphique, et l'écran indiqué ne répond pas\n"
+    "(DISPLAY ou WAYLAND_DISPLAY, selon QT_QPA_PLATFORM).\n"
+    "Sans écran, ohmira-calc fait les mêmes calculs : ohmira-calc --help\n";
+
+QtMessageHandler qtMessages = nullptr;
+
+// In force while the application object opens the display. Qt ends the
+// program with a fatal message when the display it is given cannot be
+// reached (a DISPLAY whose server is gone): say so in French and exit 1, as
+// without a display, instead of aborting. Its reasons come before, in
+// English, from the platform plugin: they are left out.
+void whileOpeningTheDisplay(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtFatalMsg) {
+        std::fputs(EcranInjoignable, stderr);
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    if (context.category != nullptr && std::strncmp(context.category, "qt.qpa", 6) == 0)
+        return;
+    qtMessages(type, context, message);
+}
 
 // A window that cannot be built (a broken design) stops the program before
 // anything shows; say why where a desktop user and a terminal both see it.
@@ -68,7 +94,9 @@ int main(int argc, char* argv[])
         return 1;
     }
 
+    qtMessages = qInstallMessageHandler(whileOpeningTheDisplay);
     ohmira::ui::Application app(argc, argv);
+    qInstallMessageHandler(qtMessages);
     try {
         WindowSet windows;
         windows.main().show();

@@ -136,6 +136,8 @@ private slots:
         QTest::newRow("rien") << QStringList{};
         QTest::newRow("xcb sans DISPLAY") << QStringList{"QT_QPA_PLATFORM=xcb", "WAYLAND_DISPLAY=wayland-0"};
         QTest::newRow("DISPLAY vide") << QStringList{"DISPLAY="};
+        // A display that no server answers: Qt would abort.
+        QTest::newRow("DISPLAY sans serveur") << QStringList{"QT_QPA_PLATFORM=xcb", "DISPLAY=:987"};
     }
 
     void refusSansEcran()
