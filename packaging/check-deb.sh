@@ -69,7 +69,8 @@ done
 
 echo "== contenu"
 for f in usr/share/doc/ohmira/copyright usr/share/doc/ohmira/changelog.gz \
-         usr/share/man/man1/ohmira.1.gz usr/share/man/man1/ohmira-calc.1.gz; do
+         usr/share/man/man1/ohmira.1.gz usr/share/man/man1/ohmira-calc.1.gz \
+         usr/share/man/fr/man1/ohmira.1.gz usr/share/man/fr/man1/ohmira-calc.1.gz; do
   [ -s "$tree/$f" ] || fail "$f manque au paquet"
 done
 zcat "$tree/usr/share/doc/ohmira/changelog.gz" >"$work/changelog"

@@ -54,8 +54,18 @@ cmake --install "$build" --prefix "$tmp/usr" >"$tmp/install.log" 2>&1 ||
 share="$tmp/usr/share"
 for f in "applications/$id.desktop" "metainfo/$id.metainfo.xml" \
          "icons/hicolor/scalable/apps/$id.svg" doc/ohmira/copyright \
-         doc/ohmira/changelog.gz man/man1/ohmira.1.gz man/man1/ohmira-calc.1.gz; do
+         doc/ohmira/changelog.gz man/man1/ohmira.1.gz man/man1/ohmira-calc.1.gz \
+         man/fr/man1/ohmira.1.gz man/fr/man1/ohmira-calc.1.gz; do
   [ -s "$share/$f" ] || fail "share/$f n'est pas installé"
+done
+# man falls back on man1 for any language without its own folder: English
+# belongs there, French in fr/man1.
+for page in ohmira ohmira-calc; do
+  for dir_section in man1:NAME fr/man1:NOM; do
+    dir=${dir_section%:*} section=${dir_section#*:}
+    gzip -dc "$share/man/$dir/$page.1.gz" 2>/dev/null | grep -q "^\.SH $section\$" ||
+      fail "share/man/$dir/$page.1.gz n'a pas de section $section"
+  done
 done
 for size in 16 32 48 64 128 256; do
   png="$share/icons/hicolor/${size}x${size}/apps/$id.png"
