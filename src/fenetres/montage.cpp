@@ -11,6 +11,7 @@
 #include "ui/binder.h"
 #include "ui/design_loader.h"
 
+#include <QAccessible>
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QComboBox>
@@ -71,6 +72,16 @@ QLabel* ligneResultat(QWidget* parent)
     ligne->setTextFormat(Qt::PlainText);
     ligne->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return ligne;
+}
+
+// Said at once by the platforms that have an alert event. AT-SPI has none
+// and drops it: there a screen reader hears an alert as it starts to show.
+void annoncer(QWidget* alerte)
+{
+    if (!alerte->isVisible())
+        return;
+    QAccessibleEvent evenement(alerte, QAccessible::Alert);
+    QAccessible::updateAccessibility(&evenement);
 }
 
 QString titreBranches(const ohmira::Branche& b)
@@ -190,6 +201,7 @@ TFormMontage::VueBranche TFormMontage::buildBranche(int sorte)
         signe->setAlignment(Qt::AlignTop);
         v.phrases[a] = ligneResultat(rangee);
         v.phrases[a]->setObjectName(QStringLiteral("Avertissement%1").arg(a + 1));
+        v.phrases[a]->setProperty("accessibleAlert", true);
         v.phrases[a]->setStyleSheet(QStringLiteral("QLabel:enabled { color: #9a3800; font-weight: bold; }"));
         disposition->addWidget(signe);
         disposition->addWidget(v.phrases[a], 1);
@@ -296,19 +308,28 @@ void TFormMontage::choisirDisposition()
 
 // ---- Computing ----------------------------------------------------------------
 
-// ErreurX is under EditX; a screen reader says the message with the field.
+// ErreurX is under EditX; a screen reader says the message with the field,
+// and hears it as an alert when it appears or changes.
 void TFormMontage::montrerErreur(QLabel* sous, const QString& message)
 {
+    const bool nouveau = !message.isEmpty() && message != sous->text();
+    // One message replacing another goes and comes back, so that AT-SPI,
+    // which has no event for an alert's new text, sees an alert appear.
+    if (nouveau && !sous->isHidden())
+        sous->hide();
     sous->setText(message);
     sous->setAccessibleDescription(message);
     sous->setVisible(!message.isEmpty());
     const QString champ = QStringLiteral("Edit") + sous->objectName().mid(int(qstrlen("Erreur")));
     if (auto* edit = findChild<QLineEdit*>(champ))
         edit->setAccessibleDescription(message);
+    if (nouveau)
+        annoncer(sous);
 }
 
-// Reads every field on its own; true when each one can be read.
-bool TFormMontage::lireChamps()
+// Reads every field on its own; true when each one can be read. Each
+// field's message, or none, goes to `messages`.
+bool TFormMontage::lireChamps(Messages& messages)
 {
     const auto lu = [](const QLineEdit* champ) { return champ->text().toStdString(); };
     const auto facultatif = [](const QLineEdit* champ, const std::string& t) -> std::optional<std::string_view> {
@@ -358,7 +379,7 @@ bool TFormMontage::lireChamps()
                 bon = false;
             }
         }
-        montrerErreur(sous, message);
+        messages.emplace_back(sous, message);
     };
     const ohmira::DemandeMontage& u = demande_;
     essai(ErreurSeuil, true, [&](auto& d) { d.seuil = u.seuil; });
@@ -383,23 +404,33 @@ bool TFormMontage::lireChamps()
 
 void TFormMontage::recalculer()
 {
-    montrerErreur(ErreurPlage, {});
-    if (!lireChamps()) {
+    // Shown once all are known: a message that stays is not said again.
+    Messages messages;
+    const auto dire = [&](QLabel* sous, const QString& message) {
+        for (auto& [label, dit] : messages)
+            if (label == sous)
+                dit = message;
+    };
+    const bool lus = lireChamps(messages);
+    messages.emplace_back(ErreurPlage, QString());
+    if (!lus) {
         griser(true);
-        return;
+    } else {
+        try {
+            const ohmira::ResultatMontage r = ohmira::calculMontage(demande_);
+            afficher(r);
+            resultat_ = r;
+            griser(false);
+        } catch (const ohmira::ETensionInsuffisante& e) {
+            dire(ErreurTension, texte(ohmira::messageBoite(e.message())));
+            griser(true);
+        } catch (const ohmira::Erreur& e) {
+            dire(ErreurPlage, texte(ohmira::messageBoite(e.message())));
+            griser(true);
+        }
     }
-    try {
-        const ohmira::ResultatMontage r = ohmira::calculMontage(demande_);
-        afficher(r);
-        resultat_ = r;
-        griser(false);
-    } catch (const ohmira::ETensionInsuffisante& e) {
-        montrerErreur(ErreurTension, texte(ohmira::messageBoite(e.message())));
-        griser(true);
-    } catch (const ohmira::Erreur& e) {
-        montrerErreur(ErreurPlage, texte(ohmira::messageBoite(e.message())));
-        griser(true);
-    }
+    for (const auto& [sous, message] : messages)
+        montrerErreur(sous, message);
 }
 
 void TFormMontage::griser(bool grise)
@@ -468,14 +499,18 @@ void TFormMontage::afficherBranche(VueBranche& vue, const ohmira::ResultatMontag
 
     for (std::size_t a = 0; a < vue.avertissements.size(); ++a) {
         const bool leve = b.avertissements[a];
+        const bool nouveau = leve && vue.avertissements[a]->isHidden();
+        if (leve) {
+            ++ligne;
+            const QString dit = texte(ohmira::phrase(r, sorte, static_cast<ohmira::Avertissement>(a), separateur()));
+            montrer(vue.phrases[a], QStringLiteral("Avertissement") + quoi, dit);
+            // Said first, as the icon and the colour show it first.
+            vue.phrases[a]->setAccessibleName(QStringLiteral("Avertissement : ") + dit);
+        }
         vue.avertissements[a]->setVisible(leve);
-        if (!leve)
-            continue;
-        ++ligne;
-        const QString dit = texte(ohmira::phrase(r, sorte, static_cast<ohmira::Avertissement>(a), separateur()));
-        montrer(vue.phrases[a], QStringLiteral("Avertissement") + quoi, dit);
-        // Said first, as the icon and the colour show it first.
-        vue.phrases[a]->setAccessibleName(QStringLiteral("Avertissement : ") + dit);
+        // Its figures follow the typing; only a warning that appears is said.
+        if (nouveau)
+            annoncer(vue.phrases[a]);
     }
 }
 

@@ -31,6 +31,8 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 class QButtonGroup;
 class QComboBox;
@@ -90,8 +92,11 @@ private:
     void alimentationTapee();
     void choisirDisposition();
 
+    // The message under each field, empty for none.
+    using Messages = std::vector<std::pair<QLabel*, QString>>;
+
     void recalculer();
-    bool lireChamps();
+    bool lireChamps(Messages& messages);
     void montrerErreur(QLabel* sous, const QString& message);
     void afficher(const ohmira::ResultatMontage& r);
     void afficherBranche(VueBranche& vue, const ohmira::ResultatMontage& r, int sorte,

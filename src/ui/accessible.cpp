@@ -216,6 +216,10 @@ QAccessibleInterface* accessibleControl(const QString& className, QObject* objec
     if (className == QLatin1String(Picture::staticMetaObject.className()))
         if (auto* picture = qobject_cast<Picture*>(object))
             return new PictureAccessible(picture);
+    // A message that appears as the user types (set by the window that shows
+    // it): an alert, which screen readers say when it starts to show.
+    if (className == QLatin1String("QLabel") && object->property("accessibleAlert").toBool())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::AlertMessage);
     if (className == QLatin1String(Bevel::staticMetaObject.className()))
         if (auto* bevel = qobject_cast<Bevel*>(object))
             return new QAccessibleWidget(bevel, QAccessible::Separator);

@@ -6,8 +6,8 @@
 // What screen readers (AT-SPI) see of our controls: labels whose text
 // interface holds the text shown (headings when the design says so, result
 // lines read with their text and details), colour lists labelled by their
-// captions, pictures described by the design, the bevel as a separator, and
-// plain windows as frames.
+// captions, pictures described by the design, the bevel as a separator,
+// labels marked `accessibleAlert` as alerts, and plain windows as frames.
 
 namespace ohmira::ui {
 

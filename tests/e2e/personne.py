@@ -719,19 +719,54 @@ def montage_sur_mesure(ohmira, focus):
     wait_equal("exact resistance, red LEDs two by two on 4 V",
                lambda: named(pyatspi.ROLE_LABEL, "Résistance exacte").description,
                "Il vous faut une resistance de : 40,00 Ohms")
-    wait_equal("the warning, said first", lambda: named(pyatspi.ROLE_LABEL, "Avertissement").name,
+    wait_equal("the warning, said first", lambda: named(pyatspi.ROLE_ALERT, "Avertissement").name,
                "Avertissement : À 4,00 V, il ne reste que 0,80 V pour la résistance, moins de 1 V : "
                "le courant dépend trop de la tension de seuil réelle des LED.")
     schema = named(pyatspi.ROLE_IMAGE, "Schéma du montage")
     if not schema.description.startswith("3 branches de 2 LED rouges, chacune avec une résistance de 43 Ohms"):
         raise Failure(f"schematic described as {schema.description!r}")
     print(f"ok  {MONTAGE_TITLE!r}: result, warning and schematic read", flush=True)
+    check_alert(ohmira, named(pyatspi.ROLE_TEXT, "Tension nominale de l'alimentation en volts"),
+                "Erreur sur la tension nominale")
 
     press("alt+F4")
     wait_for(f"{MONTAGE_TITLE!r} closed", lambda: ohmira.window(MONTAGE_TITLE) is None)
     wait_equal(f"active window after closing {MONTAGE_TITLE!r}",
                lambda: describe(ohmira.active_window()), f"frame {MAIN_TITLE!r}")
     wait_focus(ohmira, focus, f"{describe(focus)}, unchanged")
+
+
+def check_alert(ohmira, edit, alert_name):
+    """A text that cannot be read is announced: its message under the field
+    is an alert, which a screen reader hears as it starts to show."""
+    heard = []
+
+    def on_showing(event):
+        if event.detail1 and event.source.getRole() == pyatspi.ROLE_ALERT:
+            heard.append((event.source.name, event.source.description))
+
+    def listen():
+        context = GLib.MainContext.default()
+        while context.iteration(False):
+            pass
+        return heard
+
+    kind = "object:state-changed:showing"
+    pyatspi.Registry.registerEventListener(on_showing, kind)
+    try:
+        time.sleep(0.5)  # the program sends events once it knows of a listener
+        before = text_of(edit)
+        click(edit)
+        wait_focus(ohmira, edit, edit.name)
+        press("End")
+        type_text("x")
+        expected = (alert_name, f"'{before}x' n'est pas une valeur en virgule flottante correcte.")
+        wait_for(f"the alert {expected!r}", lambda: expected in listen())
+        print(f"ok  a bad text is announced: {expected!r}", flush=True)
+        press("BackSpace")
+        wait_equal("the field, put right", lambda: text_of(edit), before)
+    finally:
+        pyatspi.Registry.deregisterEventListener(on_showing, kind)
 
 
 def start_accessibility_bus(log):

@@ -24,6 +24,9 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 #include <algorithm>
 
@@ -93,6 +96,66 @@ struct Session : Program {
         return shownWarnings;
     }
     const dessins::Schema& schema() { return get<dessins::VueSchema>("Schema").schema(); }
+};
+
+// What the window tells screen readers, as Qt would hand it to the
+// platform: Qt drops every event while no screen reader is there, so the
+// listener turns accessibility on, as a screen reader's arrival does.
+class Listener {
+public:
+    struct Heard {
+        QString object;
+        QAccessible::Event type;
+        QString description;  // the object's, when it was told
+    };
+
+    Listener()
+    {
+        QAccessible::installUpdateHandler(&record);
+        if (QPlatformAccessibility* platform = QGuiApplicationPrivate::platformIntegration()->accessibility())
+            platform->setActive(true);
+        if (!QAccessible::isActive())
+            qFatal("accessibility cannot be turned on");
+    }
+    ~Listener()
+    {
+        if (QPlatformAccessibility* platform = QGuiApplicationPrivate::platformIntegration()->accessibility())
+            platform->setActive(false);
+        QAccessible::installUpdateHandler(nullptr);
+        heard().clear();
+    }
+    Listener(const Listener&) = delete;
+    Listener& operator=(const Listener&) = delete;
+
+    void clear() { heard().clear(); }
+    // The objects an alert was sent for, in order.
+    QStringList alerts() const
+    {
+        QStringList found;
+        for (const Heard& h : heard())
+            if (h.type == QAccessible::Alert)
+                found << h.object;
+        return found;
+    }
+    bool told(const QString& object, QAccessible::Event type, const QString& description) const
+    {
+        return std::any_of(heard().begin(), heard().end(), [&](const Heard& h) {
+            return h.object == object && h.type == type && h.description == description;
+        });
+    }
+
+private:
+    static std::vector<Heard>& heard()
+    {
+        static std::vector<Heard> all;
+        return all;
+    }
+    static void record(QAccessibleEvent* event)
+    {
+        QAccessibleInterface* told = event->accessibleInterface();
+        heard().push_back({event->object() != nullptr ? event->object()->objectName() : QString(), event->type(),
+                           told != nullptr ? told->text(QAccessible::Description) : QString()});
+    }
 };
 
 }  // namespace
@@ -304,6 +367,50 @@ private slots:
         s.choose("ListeAlimentation", QStringLiteral("Pile 9 V (6,5 à 9,6 V)"));
         s.type("EditCourantMax", QString());
         QVERIFY(s.warnings().isEmpty());
+    }
+
+    // A message or a warning that appears is an alert, said at once with its
+    // text: it starts to show (what AT-SPI hears) and an alert event is sent
+    // (what other platforms hear). One that stays while typing goes on is
+    // not said again.
+    void alertsForScreenReaders()
+    {
+        Session s;
+        Listener listener;
+        s.type("EditTension", QStringLiteral("12.5"));
+        const QString illisible = QStringLiteral("'12.5' n'est pas une valeur en virgule flottante correcte.");
+        QCOMPARE(listener.alerts().value(listener.alerts().size() - 1), QStringLiteral("ErreurTension"));
+        QVERIFY(listener.told(QStringLiteral("ErreurTension"), QAccessible::ObjectShow, illisible));
+        QVERIFY(listener.told(QStringLiteral("ErreurTension"), QAccessible::Alert, illisible));
+        QAccessibleInterface* alert = QAccessible::queryAccessibleInterface(&s.get<QLabel>("ErreurTension"));
+        QCOMPARE(alert->role(), QAccessible::AlertMessage);
+        QCOMPARE(alert->text(QAccessible::Name), QStringLiteral("Erreur sur la tension nominale"));
+        QCOMPARE(alert->text(QAccessible::Description), illisible);
+
+        s.type("EditTension", QStringLiteral("12"));
+        s.type("EditSerie", QStringLiteral("9"));
+        QCOMPARE(listener.alerts().value(listener.alerts().size() - 1), QStringLiteral("ErreurTension"));
+        listener.clear();
+        s.type("EditTension", QStringLiteral("13"));  // still too low: the same message
+        QVERIFY(s.shown("ErreurTension"));
+        QCOMPARE(listener.alerts(), QStringList());
+        QVERIFY(!listener.told(QStringLiteral("ErreurTension"), QAccessible::ObjectShow,
+                               s.text("ErreurTension")));
+
+        s.type("EditSerie", QStringLiteral("1"));
+        s.type("EditBranches", QStringLiteral("1"));
+        listener.clear();
+        s.choose("ListeAlimentation", QStringLiteral("Deux piles AA (2,0 à 3,2 V)"));
+        QCOMPARE(s.warnings().size(), 1);
+        const QStringList alerts = listener.alerts();
+        QCOMPARE(alerts.size(), 1);
+        auto& phrase = s.get<QLabel>(alerts[0].toLatin1().constData());
+        QCOMPARE(QAccessible::queryAccessibleInterface(&phrase)->role(), QAccessible::AlertMessage);
+        QVERIFY(listener.told(alerts[0], QAccessible::Alert, s.warnings()[0]));
+        listener.clear();
+        s.type("EditCourant", QStringLiteral("10"));  // other figures, the same warning
+        QCOMPARE(s.warnings().size(), 1);
+        QCOMPARE(listener.alerts(), QStringList());
     }
 
     // What a screen reader is told: every field and list named, every
